@@ -1,0 +1,50 @@
+#pragma once
+// Windows-style paths ("c:\temp\QvJE_Control.csv") mapped onto host folders.
+// The system keeps its paths in Windows form; only this layer knows where a
+// drive lives. Defaults: c: the tool's data folder
+// ($XDG_DATA_HOME/qvledgerloom/c, else ~/.local/share/qvledgerloom/c,
+// created on first use), h: the user's home folder, z: the host's "/".
+// Tests map drives to temporary folders.
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qvl::paths {
+
+struct Drive {
+  char letter;                  // lower case: 'c', 'h', 'z'
+  std::filesystem::path host;   // the host folder the drive stands for
+};
+
+// The drive table of the process (one thread, one table).
+void MapDrive(char letter, const std::filesystem::path& host);
+void UnmapAll();
+void ResetDefaultDrives();
+std::vector<Drive> Drives();    // sorted by letter
+std::optional<std::filesystem::path> DriveFolder(char letter);
+
+// "c:\temp\x.csv" (or "c:/temp/x.csv", drive letter any case) -> host path.
+// Existing components are matched case-insensitively (the first match in
+// directory order, an exact-case match preferred); components that do not
+// exist are kept as written. nullopt when the path has no mapped drive.
+// ".." components never climb above the drive's folder.
+std::optional<std::filesystem::path> ToHost(std::string_view windowsPath);
+
+// Host path -> drive form ("h:\gl.txt"); the most specific mapped drive wins.
+// nullopt when no drive holds it.
+std::optional<std::string> ToWindows(const std::filesystem::path& hostPath);
+
+// A path typed into a path box: an absolute host path ("/home/ann/gl.txt")
+// becomes its drive form; anything else is returned unchanged.
+std::string Normalize(std::string_view typed);
+
+// Dir(path): the file's name when such a file exists (case-insensitive),
+// else "". Dir(path, directory=true) tests a folder the same way.
+std::string Dir(std::string_view windowsPath, bool directory = false);
+
+bool FileExists(std::string_view windowsPath);
+bool FolderExists(std::string_view windowsPath);
+
+}  // namespace qvl::paths
