@@ -18,30 +18,33 @@ struct Drive {
   std::filesystem::path host;   // the host folder the drive stands for
 };
 
-// The drive table of the process (one thread, one table).
+// The drive table of the process (one thread, one table). The defaults are
+// put in on first use unless the table was set up explicitly before.
 void MapDrive(char letter, const std::filesystem::path& host);
 void UnmapAll();
 void ResetDefaultDrives();
 std::vector<Drive> Drives();    // sorted by letter
+// The drive's host folder, created when it does not exist yet.
 std::optional<std::filesystem::path> DriveFolder(char letter);
 
 // "c:\temp\x.csv" (or "c:/temp/x.csv", drive letter any case) -> host path.
-// Existing components are matched case-insensitively (the first match in
-// directory order, an exact-case match preferred); components that do not
-// exist are kept as written. nullopt when the path has no mapped drive.
-// ".." components never climb above the drive's folder.
+// Existing components are matched case-insensitively (an exact-case match
+// preferred, else the match that sorts first by bytes); components that do
+// not exist are kept as written. ".." never climbs above the drive's folder.
+// nullopt when the path does not start with a mapped drive ("x:") or holds a
+// NUL character.
 std::optional<std::filesystem::path> ToHost(std::string_view windowsPath);
 
 // Host path -> drive form ("h:\gl.txt"); the most specific mapped drive wins.
-// nullopt when no drive holds it.
+// nullopt when no drive holds it or the path is relative.
 std::optional<std::string> ToWindows(const std::filesystem::path& hostPath);
 
 // A path typed into a path box: an absolute host path ("/home/ann/gl.txt")
 // becomes its drive form; anything else is returned unchanged.
 std::string Normalize(std::string_view typed);
 
-// Dir(path): the file's name when such a file exists (case-insensitive),
-// else "". Dir(path, directory=true) tests a folder the same way.
+// Dir(path): the name the file has on disk when such a file exists (found
+// case-insensitively), else "". With directory=true a folder counts too.
 std::string Dir(std::string_view windowsPath, bool directory = false);
 
 bool FileExists(std::string_view windowsPath);
