@@ -1,0 +1,154 @@
+#include "engine/call_patterns.h"
+
+#include <stdexcept>
+
+#include "engine/run_writer.h"
+#include "engine/run_files.h"
+#include "engine/run_messages.h"
+#include "engine/run_state.h"
+#include "engine/summarize.h"
+#include "window/qvledgerloom.h"
+
+namespace qvl {
+
+namespace {
+
+constexpr int kInput = 1;
+
+}  // namespace
+
+bool ReadNextRecord(QvLedgerloom& window) {
+  RunState& run = window.run;
+  if (GetRecord(run.Files, kInput, run.curRec)) return true;
+  if (run.Files.LastRecordIncomplete(kInput) && !run.warnedIncompleteRecord) {
+    run.warnedIncompleteRecord = true;
+    ShowBox(window, std::string(kIncompleteRecordMsg) + "\r\r" + run.INFile);
+  }
+  return false;
+}
+
+std::optional<std::vector<std::string>> ReadCommaValues(QvLedgerloom& window, std::size_t count) {
+  RunState& run = window.run;
+  std::optional<files::CommaValues> read = run.Files.ReadValues(kInput, count);
+  if (!read) return std::nullopt;
+  if (!read->Complete() && !run.warnedValueCount) {
+    run.warnedValueCount = true;
+    ShowBox(window, ValueCountMessage(count));
+  }
+  return std::move(read->values);
+}
+
+void RecordLoop(QvLedgerloom& window, WindowProc writer) {
+  while (ReadNextRecord(window)) writer(window);
+}
+
+void SummarizingRecordLoop(QvLedgerloom& window, WindowProc writer) {
+  while (ReadNextRecord(window)) {
+    if (window.Summarized.Value())
+      Summarize(window.run);
+    else
+      writer(window);
+  }
+  if (window.Summarized.Value()) SummaryPass(window, writer);
+}
+
+void SummaryPass(QvLedgerloom& window, WindowProc writer) {
+  RunState& run = window.run;
+  const std::int64_t count = run.SumRecs();
+  for (run.LoopSum = 1; run.LoopSum <= count; ++run.LoopSum) {
+    SumDebitsCredits(run);
+    writer(window);
+  }
+}
+
+void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
+                     const std::function<void(const std::vector<std::string>&)>& perLine) {
+  while (auto values = ReadCommaValues(window, count)) perLine(*values);
+}
+
+std::vector<InputRecord> StoreInput(QvLedgerloom& window) {
+  RunState& run = window.run;
+  std::vector<InputRecord> records;
+  const bool text = run.entry != nullptr &&
+                    ReadsText(*run.entry, window.Summarized.Value(), window.chkCSV.Value() == 1);
+  if (text) {
+    while (auto values = ReadCommaValues(window, InputRecord::kValueFields)) {
+      ValuesToRecord(*values, run.curRec);
+      records.push_back(run.curRec);
+    }
+  } else {
+    while (ReadNextRecord(window)) records.push_back(run.curRec);
+  }
+  return records;
+}
+
+void WriteStored(QvLedgerloom& window, const std::vector<InputRecord>& records, WindowProc writer) {
+  RunState& run = window.run;
+  if (window.Summarized.Value()) {
+    for (const InputRecord& record : records) {
+      run.curRec = record;
+      Summarize(run);
+    }
+    SummaryPass(window, writer);
+    return;
+  }
+  for (const InputRecord& record : records) {
+    run.curRec = record;
+    writer(window);
+  }
+}
+
+void ProcessWriterObject(QvLedgerloom& window, const FinPacEntry& entry) {
+  RunWriter* object = RunWriterOf(window, entry);
+  if (object == nullptr) throw std::logic_error(NotAvailableMessage(entry.text));
+  bool balancing = false;
+  object->Process(balancing);
+}
+
+bool Available(const FinPacEntry& entry) {
+  const FinPacHooks& h = entry.hooks;
+  if (entry.hasHeader && h.header == nullptr) return false;
+  if (entry.hasTrailer && h.trailer == nullptr) return false;
+  if (entry.ownSteps) return h.entry != nullptr;
+  switch (entry.pattern) {
+    case CallPattern::MessageOnly:
+      return true;
+    case CallPattern::WriterObject:
+      return h.makeWriter != nullptr;
+    case CallPattern::RecordLoop:
+    case CallPattern::SummarizingRecordLoop:
+    case CallPattern::WholeFileWriter:
+      return h.writer != nullptr;
+    case CallPattern::CommaRecordLoop:
+    case CallPattern::StoreThenWrite:
+      // These read into values of the package's own: always entry steps.
+      return false;
+  }
+  return false;
+}
+
+void RunPattern(QvLedgerloom& window, const FinPacEntry& entry) {
+  RunState& run = window.run;
+  run.Ready = true;
+  if (entry.files == FilesOpenedBy::Entry) InitFiles(window);
+  switch (entry.pattern) {
+    case CallPattern::RecordLoop:
+      RecordLoop(window, entry.hooks.writer);
+      break;
+    case CallPattern::SummarizingRecordLoop:
+      SummarizingRecordLoop(window, entry.hooks.writer);
+      break;
+    case CallPattern::WholeFileWriter:
+      entry.hooks.writer(window);
+      break;
+    case CallPattern::WriterObject:
+      ProcessWriterObject(window, entry);
+      break;
+    case CallPattern::MessageOnly:
+    case CallPattern::CommaRecordLoop:
+    case CallPattern::StoreThenWrite:
+      break;
+  }
+}
+
+}  // namespace qvl

@@ -1,0 +1,59 @@
+#pragma once
+// The ways a run drives a package's writer, written once for every package.
+// An entry that is its pattern alone is run by RunPattern; an entry with
+// steps of its own calls the same drivers from its steps.
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/catalog.h"
+#include "engine/input_record.h"
+
+namespace qvl {
+
+class QvLedgerloom;
+
+// --- Reading the input (file 1). ---
+
+// The next 89-character record into curRec. False at the end of the input
+// (curRec unchanged); a final fragment too short to be a record is not read,
+// and the operator is told so once per run.
+bool ReadNextRecord(QvLedgerloom& window);
+// The next comma line's `count` values, or nullopt at the end of the input.
+// A line holding fewer or more values is taken as it is (missing values
+// empty) and the operator is told once per run.
+std::optional<std::vector<std::string>> ReadCommaValues(QvLedgerloom& window, std::size_t count);
+
+// --- Loop drivers. ---
+
+// The writer once per record, in file order.
+void RecordLoop(QvLedgerloom& window, WindowProc writer);
+// As RecordLoop; when "Summarized" is chosen the records are merged instead
+// and the writer is called once per merged line (SummaryPass).
+void SummarizingRecordLoop(QvLedgerloom& window, WindowProc writer);
+// For each merged line in the order its key first appeared: SumDebitsCredits,
+// then the writer.
+void SummaryPass(QvLedgerloom& window, WindowProc writer);
+// `perLine` once per comma line of `count` values, the last line included.
+void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
+                     const std::function<void(const std::vector<std::string>&)>& perLine);
+// Store then write: every input record (89-character records, or comma
+// lines of nine values when the package reads text) read into memory first...
+std::vector<InputRecord> StoreInput(QvLedgerloom& window);
+// ...then written: the writer once per stored record, or, when "Summarized"
+// is chosen, once per merged line of the stored records.
+void WriteStored(QvLedgerloom& window, const std::vector<InputRecord>& records, WindowProc writer);
+// Process(False) of the package's writer object.
+void ProcessWriterObject(QvLedgerloom& window, const FinPacEntry& entry);
+
+// --- Dispatch. ---
+
+// Whether this version has everything the entry needs to run.
+bool Available(const FinPacEntry& entry);
+// The entry's pattern with its writer: Ready; InitFiles where the run opens
+// the files; then the loop, the whole-file writer or the writer object.
+void RunPattern(QvLedgerloom& window, const FinPacEntry& entry);
+
+}  // namespace qvl

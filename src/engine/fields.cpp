@@ -1,0 +1,37 @@
+#include "engine/fields.h"
+
+#include "engine/write_output.h"
+#include "platform/vb/text.h"
+#include "window/qvledgerloom.h"
+
+namespace qvl {
+
+std::string JoinFields(const std::vector<Field>& fields, std::string_view delimiter) {
+  std::string line;
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i > 0) line += delimiter;
+    if (fields[i].quoted) line += '"';
+    line += fields[i].text;
+    if (fields[i].quoted) line += '"';
+  }
+  return line;
+}
+
+std::string JoinColumns(const std::vector<Column>& columns) {
+  std::string line;
+  for (const Column& c : columns)
+    line += c.align == Align::Left ? vb::PadRight(c.text, c.width) : vb::PadLeft(c.text, c.width);
+  return line;
+}
+
+void WriteFields(QvLedgerloom& window, std::string_view delimiter, const std::vector<Field>& fields) {
+  window.run.Build_OutRec = JoinFields(fields, delimiter);
+  WriteOutputRec(window);
+}
+
+void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns) {
+  window.run.Build_OutRec = JoinColumns(columns);
+  WriteOutputRec(window);
+}
+
+}  // namespace qvl

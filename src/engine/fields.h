@@ -1,0 +1,40 @@
+#pragma once
+// Journal lines as lists of fields. A writer states its layout as a list of
+// fields, one expression each, and hands the list to one of these helpers:
+// delimited fields are joined with the package's delimiter, each in double
+// quotes where the layout quotes it (the text is not escaped: importing
+// packages read the quotes as field bounds only); fixed-width columns are
+// put side by side, each padded with blanks or cut to its width.
+#include <cstddef>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qvl {
+
+class QvLedgerloom;
+
+struct Field {
+  std::string text;
+  bool quoted = false;
+};
+inline Field Plain(std::string text) { return {std::move(text), false}; }
+inline Field Quoted(std::string text) { return {std::move(text), true}; }
+
+enum class Align { Left, Right };
+
+struct Column {
+  std::string text;
+  std::size_t width;
+  Align align = Align::Left;  // Left: blank-padded on the right; Right: on the left
+};
+
+std::string JoinFields(const std::vector<Field>& fields, std::string_view delimiter);
+std::string JoinColumns(const std::vector<Column>& columns);
+
+// The joined line goes into Build_OutRec and through WriteOutputRec.
+void WriteFields(QvLedgerloom& window, std::string_view delimiter, const std::vector<Field>& fields);
+void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns);
+
+}  // namespace qvl

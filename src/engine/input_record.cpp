@@ -1,0 +1,65 @@
+#include "engine/input_record.h"
+
+#include <algorithm>
+
+#include "platform/files/numbered_files.h"
+#include "platform/vb/error.h"
+#include "platform/vb/text.h"
+
+namespace qvl {
+
+static_assert(InputRecord::kLength == files::kRecordLength);
+
+InputRecord::InputRecord() {
+  bytes_.fill(' ');
+  SetLineEnd("\r\n");
+}
+
+std::string InputRecord::Get(Field f) const { return std::string(bytes_.data() + Offset(f), Width(f)); }
+
+void InputRecord::Set(Field f, std::string_view value) {
+  const std::string padded = vb::PadRight(value, Width(f));
+  std::copy(padded.begin(), padded.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(Offset(f)));
+}
+
+void InputRecord::SetText(std::string_view record) {
+  const std::string padded = vb::PadRight(record, kLength);
+  std::copy(padded.begin(), padded.end(), bytes_.begin());
+}
+
+void LineToDelim(std::string_view line, InputRecord& record) {
+  std::size_t start = 0;
+  for (std::size_t k = 0; k < InputRecord::kValueFields; ++k) {
+    const auto field = static_cast<InputRecord::Field>(k);
+    if (field == InputRecord::kCredits) {
+      record.Set(field, line.substr(start));
+      break;
+    }
+    const std::size_t comma = line.find(',', start);
+    if (comma == std::string_view::npos) throw vb::InvalidProcedureCall();
+    record.Set(field, line.substr(start, comma - start));
+    start = comma + 1;
+  }
+}
+
+void ValuesToRecord(const std::vector<std::string>& values, InputRecord& record) {
+  for (std::size_t k = 0; k < InputRecord::kValueFields; ++k) {
+    record.Set(static_cast<InputRecord::Field>(k), k < values.size() ? std::string_view(values[k]) : "");
+  }
+}
+
+bool GetRecord(files::FileTable& files, int number, InputRecord& record) {
+  std::string bytes;
+  if (!files.GetRecord(number, bytes)) return false;
+  record.SetText(bytes);
+  return true;
+}
+
+bool GetRecord(files::FileTable& files, int number, std::int64_t recordNumber, InputRecord& record) {
+  std::string bytes;
+  if (!files.GetRecord(number, recordNumber, bytes)) return false;
+  record.SetText(bytes);
+  return true;
+}
+
+}  // namespace qvl

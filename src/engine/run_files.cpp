@@ -1,0 +1,144 @@
+#include "engine/run_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "engine/catalog.h"
+#include "engine/run_errors.h"
+#include "engine/run_messages.h"
+#include "engine/run_state.h"
+#include "platform/files/text_stream.h"
+#include "platform/paths/paths.h"
+#include "window/qvledgerloom.h"
+
+namespace qvl {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HasJournal(const FinPacEntry* entry) { return entry == nullptr || entry->journalStream; }
+bool HasAudit(const FinPacEntry* entry) { return entry == nullptr || entry->auditStream; }
+
+// Whether the two paths name one existing file.
+bool SameFile(std::string_view a, std::string_view b) {
+  const auto hostA = paths::ToHost(a);
+  const auto hostB = paths::ToHost(b);
+  if (!hostA || !hostB) return false;
+  std::error_code ec;
+  return fs::equivalent(*hostA, *hostB, ec);
+}
+
+void RefuseOutputOverInput(QvLedgerloom& window) {
+  RunState& run = window.run;
+  for (const auto& [path, created] : {std::pair<const std::string&, bool>{run.OUTFile, HasJournal(run.entry)},
+                                      std::pair<const std::string&, bool>{run.AuditFile, HasAudit(run.entry)}}) {
+    if (!created || !SameFile(run.INFile, path)) continue;
+    RefuseRun(window, std::string(kOutputIsInputMsg) + "\r\r" + path);
+    throw RunStopped();
+  }
+}
+
+void OpenInput(QvLedgerloom& window) {
+  RunState& run = window.run;
+  const bool text = run.entry != nullptr &&
+                    ReadsText(*run.entry, window.Summarized.Value(), window.chkCSV.Value() == 1);
+  try {
+    if (text)
+      run.Files.OpenText(1, run.INFile);
+    else
+      run.Files.OpenRecords(1, run.INFile);
+  } catch (const vb::Error& e) {
+    throw FileError(run.INFile, e);
+  }
+}
+
+files::TextStream Create(const std::string& path) {
+  try {
+    return files::CreateTextFile(path);
+  } catch (const vb::Error& e) {
+    throw FileError(path, e);
+  }
+}
+
+void CreateStreams(RunState& run) {
+  if (HasJournal(run.entry)) run.a = Create(run.OUTFile);
+  if (HasAudit(run.entry)) run.b = Create(run.AuditFile);
+}
+
+// The streams could not be created because the output folder is missing:
+// the operator decides whether it is created. Declining ends the run with
+// nothing written.
+void CreateMissingFolder(QvLedgerloom& window) {
+  RunState& run = window.run;
+  run.Build_String = "We would like to create the directory \r\r" + run.Output_Path +
+                     "\r\rso we can store your Journal Entry.";
+  if (ShowBox(window, run.Build_String, dialogs::Buttons::YesNo, kQuestionTitle) != dialogs::kYes) {
+    run.Ready = false;
+    throw RunStopped();
+  }
+  CreateFolderPath(run.Output_Path);
+}
+
+void WriteRecords(QvLedgerloom& window, RecordLines lines) {
+  RunState& run = window.run;
+  if (lines == nullptr) return;
+  for (std::string& line : lines(window)) {
+    run.Build_OutRec = std::move(line);
+    run.a.WriteLine(run.Build_OutRec);
+  }
+}
+
+}  // namespace
+
+void CreateFolderPath(std::string_view windowsFolder) {
+  std::string folder(windowsFolder);
+  while (!folder.empty() && folder.back() == '\\') folder.pop_back();
+  std::size_t pos = folder.find('\\');
+  while (true) {
+    const std::string prefix = pos == std::string::npos ? folder : folder.substr(0, pos);
+    // "c:" itself is the drive.
+    if (prefix.find('\\') != std::string::npos && !paths::FolderExists(prefix)) {
+      try {
+        files::CreateFolder(prefix);
+      } catch (const vb::Error& e) {
+        throw FileError(prefix, e);
+      }
+    }
+    if (pos == std::string::npos) break;
+    pos = folder.find('\\', pos + 1);
+  }
+}
+
+void InitFiles(QvLedgerloom& window) {
+  RunState& run = window.run;
+  RefuseOutputOverInput(window);
+  OpenInput(window);
+  try {
+    CreateStreams(run);
+  } catch (const FileError& e) {
+    if (e.number() != vb::kPathNotFound) throw;
+    CreateMissingFolder(window);
+    CreateStreams(run);
+  }
+  // (Built from a character: GCC 12 warns falsely at -O2 on a short literal here.)
+  run.quote = std::string(1, '"');
+  if (run.entry != nullptr && run.entry->hasHeader) WriteRecords(window, run.entry->hooks.header);
+}
+
+void CloseFiles(QvLedgerloom& window) {
+  RunState& run = window.run;
+  if (run.entry != nullptr && run.entry->hasTrailer) WriteRecords(window, run.entry->hooks.trailer);
+  for (files::TextStream* stream : {&run.a, &run.b, &run.a1, &run.a2}) stream->Close();
+  run.Files.Close(1);
+}
+
+void CloseRunFilesQuietly(RunState& run) {
+  // Dropping a stream closes it and passes over a failure to flush.
+  for (files::TextStream* stream : {&run.a, &run.b, &run.a1, &run.a2}) *stream = files::TextStream();
+  run.Files.CloseAll();
+}
+
+void WriteJournalLine(QvLedgerloom& window, std::string_view line) { window.run.a.WriteLine(line); }
+
+}  // namespace qvl

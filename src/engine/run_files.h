@@ -1,0 +1,34 @@
+#pragma once
+// A run's files: the payroll export as input file 1, the journal stream `a`
+// and the audit trail `b`, with the package's header records after they are
+// created and its trailer records before they are closed.
+#include <string_view>
+
+namespace qvl {
+
+class QvLedgerloom;
+struct RunState;
+
+// Opens INFile as file 1 in the form the package reads, creates the journal
+// and audit streams the package has (offering to create a missing output
+// folder), sets `quote` and writes the header records. Refuses (RunStopped)
+// a journal or audit path that is the input file, and a folder the operator
+// does not want created; other failures are FileErrors naming the path.
+void InitFiles(QvLedgerloom& window);
+
+// Writes the trailer records, then closes `a`, `b` and the numbered files.
+void CloseFiles(QvLedgerloom& window);
+
+// Closes every stream and numbered file of the run without trailers,
+// ignoring failures: what a run that failed or gave up leaves behind.
+void CloseRunFilesQuietly(RunState& run);
+
+// A line of the package's own (batch, header, trailer or closing line)
+// straight to the journal stream with its line end: it adds nothing to the
+// totals and has no audit line.
+void WriteJournalLine(QvLedgerloom& window, std::string_view line);
+
+// Creates the folder and every missing folder above it.
+void CreateFolderPath(std::string_view windowsFolder);
+
+}  // namespace qvl

@@ -1,0 +1,43 @@
+#include "engine/run_messages.h"
+
+#include "window/qvledgerloom.h"
+
+namespace qvl {
+
+std::string ValueCountMessage(std::size_t expected) {
+  return "Some lines of the input file do not hold " + std::to_string(expected) +
+         " values; missing values were taken as empty.";
+}
+
+std::string RunErrorMessage(std::string_view package, std::string_view path,
+                            std::string_view reason) {
+  std::string msg = "The ";
+  msg += package;
+  msg += " Journal Entry was stopped by an error:\r\r";
+  if (!path.empty()) {
+    msg += path;
+    msg += "\r";
+  }
+  msg += reason;
+  return msg;
+}
+
+int ShowBox(QvLedgerloom& window, std::string_view prompt, dialogs::Buttons buttons,
+            std::string_view title) {
+  const int answer = dialogs::MsgBox(prompt, buttons, title);
+  window.run.Response = std::to_string(answer);
+  return answer;
+}
+
+void RefuseRun(QvLedgerloom& window, std::string_view message, std::string_view title) {
+  ShowBox(window, message, dialogs::Buttons::OK, title);
+  window.run.Ready = false;
+}
+
+std::string PackageTitle(std::string_view package) {
+  std::string title = "QvLedgerloom - ";
+  title += package;
+  return title;
+}
+
+}  // namespace qvl

@@ -1,0 +1,20 @@
+#include "engine/run_state.h"
+
+namespace qvl {
+
+void RunState::StartRun() {
+  Audit_Total = {};
+  Debit_Amount = {};
+  Credit_Amount = {};
+  RecCount = 0;
+  Balancing = false;
+  DoBalancing = true;
+  MsgOnce = false;
+  curSumAmount = {};
+  curSumLoaded = false;
+  curSumCounted = false;
+  warnedIncompleteRecord = false;
+  warnedValueCount = false;
+}
+
+}  // namespace qvl

@@ -1,0 +1,56 @@
+#pragma once
+// Summarized entries: ledger lines that share company, date, division,
+// branch, department and account are merged into one line whose debits and
+// credits are the group's sums, and the merged lines are written afterwards
+// in the order in which their keys first appeared.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "engine/input_record.h"
+#include "platform/vb/currency.h"
+
+namespace qvl {
+
+struct RunState;
+
+// The table of merged lines. Entries are numbered from 1 in first-appearance
+// order; a key is found through a hash index, so merging stays linear in the
+// number of records however many keys a run brings.
+class SumTable {
+ public:
+  void Clear();
+  std::int64_t Count() const { return static_cast<std::int64_t>(rows_.size()); }
+  // Entry n (1..Count()); vb::Error 9 "Subscript out of range" otherwise.
+  const InputRecord& Entry(std::int64_t n) const;
+
+  // Merges the record into the entry of its key, or adds it as a new entry
+  // (kept as it stands, amount texts included). Returns true when it merged,
+  // with the record's own amounts in `debit` and `credit`.
+  bool Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit);
+
+ private:
+  struct Row {
+    InputRecord record;
+    vb::Currency debits;   // the value of record's debits text
+    vb::Currency credits;  // the value of record's credits text
+  };
+  std::vector<Row> rows_;
+  std::unordered_map<std::string, std::size_t> index_;
+};
+
+// The key of a record: its first six fields exactly as stored (case and
+// blanks count).
+std::string SumKey(const InputRecord& record);
+
+// Merges `curRec` into `SumArray`. After a merge `curDebit` and `curCredit`
+// hold the record's amounts.
+void Summarize(RunState& run);
+
+// Loads entry `LoopSum` into `curRec` and sets `curDebit`, `curCredit`,
+// `SumAmount` (debits minus credits as "######.00") and `curSumAmount`.
+void SumDebitsCredits(RunState& run);
+
+}  // namespace qvl

@@ -1,0 +1,22 @@
+#pragma once
+// Message and input boxes as Qt dialogs, and the wait cursor as the
+// hourglass.
+#include <QString>
+
+#include "platform/dialogs/dialogs.h"
+
+namespace qvl::qt {
+
+class QtDialogs : public dialogs::Dialogs {
+ protected:
+  int ShowMessage(const std::string& prompt, dialogs::Buttons buttons,
+                  const std::string& title) override;
+  dialogs::InputReply ShowInput(const std::string& prompt, const std::string& title,
+                                const std::string& defaultText) override;
+  void ShowHourglass(bool on) override;
+};
+
+// CR, LF and CR LF in a box's text each break the line.
+QString BoxText(const std::string& text);
+
+}  // namespace qvl::qt

@@ -1,0 +1,311 @@
+#include "window/company_settings.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "platform/dialogs/dialogs.h"
+#include "platform/files/comma_list.h"
+#include "platform/files/host_error.h"
+#include "platform/files/numbered_files.h"
+#include "platform/files/text_stream.h"
+#include "platform/paths/paths.h"
+#include "platform/vb/clock.h"
+#include "platform/vb/convert.h"
+#include "platform/vb/error.h"
+#include "platform/vb/text.h"
+#include "window/app_info.h"
+#include "window/qvledgerloom.h"
+
+namespace qvl {
+
+namespace {
+
+constexpr std::string_view kDesignCaption = "Quorvanta Ledgerloom";
+constexpr std::string_view kTempFolder = "C:\\Temp";
+constexpr int kSettingsFileNumber = 2;
+constexpr std::size_t kFieldCount = 20;
+
+// The window's handlers go on past a statement that fails (a stored value
+// that no longer fits, a folder that is gone): that one value is not applied.
+template <class Statement>
+void Skipping(Statement&& statement) {
+  try {
+    statement();
+  } catch (const vb::Error&) {
+  }
+}
+
+int StoredNumber(const std::string& text) {
+  try {
+    return vb::CInt(std::string_view(text));
+  } catch (const vb::Error&) {
+    return 0;
+  }
+}
+
+// Lines without a company number, or with one that is a number equal to 0
+// ("0", "00"), hold no company.
+bool HoldsCompany(const std::string& coNum) {
+  if (coNum.empty()) return false;
+  try {
+    return !(vb::IsNumeric(coNum) && vb::CDbl(coNum) == 0.0);
+  } catch (const vb::Error&) {
+    return true;  // a number too large to convert is not 0
+  }
+}
+
+bool IsMissing(const vb::Error& error) {
+  return error.number() == vb::kFileNotFound || error.number() == vb::kPathNotFound;
+}
+
+void SelectPackage(QvLedgerloom& w, int index) {
+  if (index < 0 || index >= w.PickFinPac.ListCount()) return;
+  w.PickFinPac.SetSelected(index, true);
+}
+
+void ApplyOption(forms::OptionButton& option, int stored) {
+  Skipping([&] { option.SetValue(false); });
+  if (stored == -1) Skipping([&] { option.SetValue(true); });
+}
+
+void ApplyCheck(forms::CheckBox& box, int stored) {
+  Skipping([&] { box.SetValue(0); });
+  if (stored == 1) Skipping([&] { box.SetValue(1); });
+}
+
+void ApplyText(forms::TextBox& box, const std::string& text) {
+  Skipping([&] { box.SetText(text); });
+}
+
+// The folder that holds `path` ("" when the path names none); a file in a
+// drive's root lies in that root, not in the drive's current folder.
+std::string FolderOf(const std::string& path) {
+  const std::size_t cut = path.rfind('\\');
+  if (cut == std::string::npos) return "";
+  std::string folder = path.substr(0, cut);
+  if (folder.size() == 2 && folder[1] == ':') folder += '\\';
+  return folder;
+}
+
+// Puts a company's record into the window, in the order in which the
+// controls' own handlers must see the values. A chosen company also moves
+// the input folder list to its input file's folder.
+void ApplyRecord(QvLedgerloom& w, const CompanySettings& r, bool movesInputFolder) {
+  Skipping([&] { SelectPackage(w, r.FinPacIndex); });
+  ApplyText(w.QvInputFile, r.InputFile);
+  if (movesInputFolder) {
+    const std::string folder = FolderOf(r.InputFile);
+    if (!folder.empty() && paths::FolderExists(folder)) {
+      // Moving the folder list writes the folder into the input box.
+      Skipping([&] { w.dirInput.SetPath(folder); });
+      ApplyText(w.QvInputFile, r.InputFile);
+    }
+  }
+  ApplyText(w.QvOutputPath, r.OutputPath);
+  if (!r.OutputPath.empty() && paths::FolderExists(r.OutputPath)) {
+    Skipping([&] { w.dirOutput.SetPath(r.OutputPath); });
+  }
+  ApplyText(w.pdEndDate, r.PeriodEnd);
+  ApplyText(w.txtMiscDate, r.MiscDate);
+  ApplyOption(w.rdoYY, r.DateYY);
+  ApplyOption(w.rdoYYYY, r.DateYYYY);
+  ApplyOption(w.rdoClrN, r.ClearN);
+  ApplyOption(w.rdoClrY, r.ClearY);
+  ApplyCheck(w.chk13pd, r.Period13);
+  ApplyText(w.txtFiscMon, r.FiscMon);
+  ApplyCheck(w.chkJobCode, r.JobCode);
+  ApplyText(w.txtDelim, r.Delim);
+  ApplyCheck(w.chkClass, r.AssignClass);
+  ApplyCheck(w.chkNames, r.ParseNames);
+  ApplyCheck(w.chkLoc, r.ParseLoc);
+  ApplyCheck(w.chkOverhead, r.ApplyOverhead);
+  ApplyText(w.txtOverhead, r.OverheadPct);
+  // Every company has its own facility code; an empty one is shown as "1".
+  ApplyText(w.txtFacility, r.FacilityCode.empty() ? std::string("1") : r.FacilityCode);
+}
+
+// The record of the company chosen in the company list takes the window's
+// values; with no company chosen the table stays as it was read.
+void StoreChosenCompany(QvLedgerloom& w) {
+  const int p = w.cmboCoNum.ListIndex();
+  if (p < 0 || p >= kMaxCompanies) return;
+  CompanySettings& r = w.companySettings.CompanySettingsTable[static_cast<std::size_t>(p)];
+  auto option = [](const forms::OptionButton& button) { return button.Value() ? -1 : 0; };
+  r.CoNum = w.cmboCoNum.Text();
+  r.FinPacIndex = w.PickFinPac.ListIndex();
+  r.InputFile = w.QvInputFile.Text();
+  r.OutputPath = w.QvOutputPath.Text();
+  r.PeriodEnd = w.pdEndDate.Text();
+  r.MiscDate = w.txtMiscDate.Text();
+  r.DateYY = option(w.rdoYY);
+  r.DateYYYY = option(w.rdoYYYY);
+  r.ClearN = option(w.rdoClrN);
+  r.ClearY = option(w.rdoClrY);
+  r.Period13 = w.chk13pd.Value();
+  r.FiscMon = w.txtFiscMon.Text();
+  r.JobCode = w.chkJobCode.Value();
+  r.Delim = w.txtDelim.Text();
+  r.AssignClass = w.chkClass.Value();
+  r.ParseNames = w.chkNames.Value();
+  r.ParseLoc = w.chkLoc.Value();
+  r.ApplyOverhead = w.chkOverhead.Value();
+  r.OverheadPct = w.txtOverhead.Text();
+  r.FacilityCode = w.txtFacility.Text();
+}
+
+// Writes the lines to a temporary file in the same folder and only then puts
+// it in the place of `path`: a write that fails leaves the old file as it was.
+void ReplaceFile(std::string_view path, const std::vector<std::string>& lines) {
+  const std::string temporary = std::string(path) + ".tmp";
+  files::TextStream stream = files::CreateTextFile(temporary);
+  const auto hostTemporary = paths::ToHost(temporary);
+  try {
+    for (const std::string& line : lines) stream.WriteLine(line);
+    stream.Close();
+    const auto hostTarget = paths::ToHost(path);
+    if (!hostTemporary || !hostTarget) throw vb::PathNotFound();
+    std::error_code error;
+    std::filesystem::rename(*hostTemporary, *hostTarget, error);
+    if (error) throw files::detail::IoError(error.value());
+  } catch (const vb::Error&) {
+    std::error_code ignored;
+    if (hostTemporary) std::filesystem::remove(*hostTemporary, ignored);
+    throw;
+  }
+}
+
+}  // namespace
+
+CompanySettings ParseSettingsLine(std::string_view line) {
+  const std::vector<std::string> v = files::SplitCommaList(line, kFieldCount).values;
+  CompanySettings r;
+  r.CoNum = v[0];
+  r.FinPacIndex = StoredNumber(v[1]);
+  r.InputFile = v[2];
+  r.OutputPath = v[3];
+  r.PeriodEnd = v[4];
+  r.MiscDate = v[5];
+  r.DateYY = StoredNumber(v[6]);
+  r.DateYYYY = StoredNumber(v[7]);
+  r.ClearN = StoredNumber(v[8]);
+  r.ClearY = StoredNumber(v[9]);
+  r.Period13 = StoredNumber(v[10]);
+  r.FiscMon = v[11];
+  r.JobCode = StoredNumber(v[12]);
+  r.Delim = v[13];
+  r.AssignClass = StoredNumber(v[14]);
+  r.ParseNames = StoredNumber(v[15]);
+  r.ParseLoc = StoredNumber(v[16]);
+  r.ApplyOverhead = StoredNumber(v[17]);
+  r.OverheadPct = v[18];
+  r.FacilityCode = v[19];
+  return r;
+}
+
+std::string SettingsLine(const CompanySettings& r) {
+  const std::string values[kFieldCount] = {
+      r.CoNum, std::to_string(r.FinPacIndex), r.InputFile, r.OutputPath, r.PeriodEnd, r.MiscDate,
+      std::to_string(r.DateYY), std::to_string(r.DateYYYY), std::to_string(r.ClearN), std::to_string(r.ClearY),
+      std::to_string(r.Period13), r.FiscMon, std::to_string(r.JobCode), r.Delim, std::to_string(r.AssignClass),
+      std::to_string(r.ParseNames), std::to_string(r.ParseLoc), std::to_string(r.ApplyOverhead), r.OverheadPct,
+      r.FacilityCode};
+  std::string line;
+  for (std::size_t i = 0; i < kFieldCount; ++i) {
+    if (i > 0) line += ',';
+    line += '"';
+    line += values[i];
+    line += '"';
+  }
+  return line;
+}
+
+void Form_Load(QvLedgerloom& w) {
+  CompanySettingsFile& settings = w.companySettings;
+  settings = CompanySettingsFile{};
+  w.cmboCoNum.Clear();
+  w.SetCaption(CaptionWithVersion(kDesignCaption));
+  w.pdEndDate.SetText(vb::CStr(vb::Today()));
+  w.cmdHideSample.Hide();
+  w.ShowSample.Hide();
+  w.txtSample.Hide();
+
+  files::FileTable files;
+  try {
+    files.OpenText(kSettingsFileNumber, kControlFile);
+  } catch (const vb::Error& error) {
+    if (IsMissing(error)) {
+      dialogs::MsgBox("No default settings file found.\r\r" + error.description() +
+                      "\r\rA new one will be created in c:\\temp");
+    } else {
+      settings.unreadable = error.description();
+      dialogs::MsgBox("The settings file " + std::string(kControlFile) + " could not be read.\r\r" +
+                      error.description() +
+                      "\r\rIt will be left as it is, and the settings of this session will not be stored.");
+    }
+    Skipping([&] { SelectPackage(w, 0); });
+    return;
+  }
+
+  Skipping([&] { SelectPackage(w, 0); });
+  std::size_t taken = 0;
+  while (std::optional<std::string> line = files.ReadLine(kSettingsFileNumber)) {
+    CompanySettings record = ParseSettingsLine(*line);
+    if (!HoldsCompany(record.CoNum)) continue;
+    if (taken < settings.CompanySettingsTable.size()) {
+      w.cmboCoNum.AddItem(record.CoNum);
+      settings.CompanySettingsTable[taken++] = std::move(record);
+    } else {
+      settings.linesPastTable.push_back(*line);
+    }
+  }
+
+  ApplyRecord(w, settings.CompanySettingsTable[0], false);
+  // Choosing the first company applies its record once more, with its
+  // input folder.
+  if (w.cmboCoNum.ListCount() > 0) Skipping([&] { w.cmboCoNum.SetListIndex(0); });
+  // The layout reads check boxes, so it runs again once every value is in place.
+  Skipping([&] {
+    if (w.PickFinPac.onClick) w.PickFinPac.onClick();
+  });
+  files.Close(kSettingsFileNumber);
+}
+
+void Form_Unload(QvLedgerloom& w) {
+  CompanySettingsFile& settings = w.companySettings;
+  // The operator was told at load that a file that could not be read stays as it is.
+  if (settings.unreadable) return;
+  try {
+    files::CreateFolder(kTempFolder);
+  } catch (const vb::Error&) {
+    // It exists already, or creating the file below reports why it cannot be.
+  }
+  StoreChosenCompany(w);
+  std::vector<std::string> lines;
+  for (const CompanySettings& record : settings.CompanySettingsTable) {
+    if (!vb::Trim(record.CoNum).empty()) lines.push_back(SettingsLine(record));
+  }
+  lines.insert(lines.end(), settings.linesPastTable.begin(), settings.linesPastTable.end());
+  try {
+    ReplaceFile(kControlFile, lines);
+  } catch (const vb::Error& error) {
+    dialogs::MsgBox("Unable to store QvJE_Control Information." + error.description());
+  }
+}
+
+void cmboCoNum_Click(QvLedgerloom& w) {
+  const int p = w.cmboCoNum.ListIndex();
+  if (p < 0 || p >= kMaxCompanies) return;
+  ApplyRecord(w, w.companySettings.CompanySettingsTable[static_cast<std::size_t>(p)], true);
+}
+
+void cmboCoNum_LostFocus(QvLedgerloom& w) {
+  const std::string typed = w.cmboCoNum.Text();
+  if (typed.empty() || w.cmboCoNum.IndexOf(typed) >= 0) return;
+  // A new company takes the free record at its list position; past the
+  // table's last position there is none.
+  if (w.cmboCoNum.ListCount() >= kMaxCompanies) return;
+  w.cmboCoNum.AddItem(typed);
+  w.cmboCoNum.SetListIndex(w.cmboCoNum.ListCount() - 1);
+}
+
+}  // namespace qvl

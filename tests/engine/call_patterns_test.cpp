@@ -1,0 +1,60 @@
+// The loop drivers that no package of this version runs end to end yet.
+#include "engine/call_patterns.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/vb/text.h"
+#include "run_fixture.h"
+
+namespace qvl::test {
+namespace {
+
+std::vector<std::string> seen;
+void Collect(QvLedgerloom& w) {
+  seen.push_back(vb::Trim(w.run.curRec.account()) + " " + vb::Trim(w.run.curRec.debits()));
+}
+
+class CallPatternTest : public RunTest {
+ protected:
+  void OpenInput(const std::string& package, const std::string& bytes) {
+    seen.clear();
+    WriteBytes(c / "in.txt", bytes);
+    window->run.entry = catalog.Find(package);
+    window->run.INFile = "c:\\in.txt";
+    if (ReadsText(*window->run.entry, window->Summarized.Value(), window->chkCSV.Value() == 1))
+      window->run.Files.OpenText(1, "c:\\in.txt");
+    else
+      window->run.Files.OpenRecords(1, "c:\\in.txt");
+  }
+};
+
+TEST_F(CallPatternTest, ACommaLoopHandsOnEveryLineAndWarnsOnceAboutShortLines) {
+  OpenInput("BMSI", "1,2,3\r\n4,5\r\n\r\n6,7,8,9\r\n10,11,12");
+  std::vector<std::vector<std::string>> lines;
+  CommaRecordLoop(*window, 3, [&](const std::vector<std::string>& v) { lines.push_back(v); });
+  EXPECT_EQ(lines, (std::vector<std::vector<std::string>>{
+                       {"1", "2", "3"}, {"4", "5", ""}, {"6", "7", "8"}, {"10", "11", "12"}}));
+  EXPECT_EQ(Shown(), std::vector<std::string>{
+                         "QvLedgerloom | Some lines of the input file do not hold 3 values; missing values were "
+                         "taken as empty."});
+}
+
+TEST_F(CallPatternTest, StoredRecordsAreAllSummarizedEvenWhenTheInputIsAtItsEnd) {
+  // Two records alike in every field: the second merges into the first
+  // instead of being dropped.
+  OpenInput("Solomon v6", Record("1000", "5.00", ".00") + Record("1000", "5.00", ".00") + Record("2000", "1.00", ".00"));
+  const std::vector<InputRecord> stored = StoreInput(*window);
+  ASSERT_EQ(stored.size(), 3u);
+  window->Summarized.SetValue(true);
+  WriteStored(*window, stored, Collect);
+  EXPECT_EQ(seen, (std::vector<std::string>{"1000 10", "2000 1.00"}));
+}
+
+TEST_F(CallPatternTest, StoredCommaLinesBecomeRecordsWrittenInFileOrder) {
+  OpenInput("QuickBooks PerfPay", "123,20261130,1,2,3,5000,8,12.50,.00\r\n123,20261130,1,2,3,2100,0,.00,12.50\r\n");
+  WriteStored(*window, StoreInput(*window), Collect);
+  EXPECT_EQ(seen, (std::vector<std::string>{"5000 12.50", "2100 .00"}));
+}
+
+}  // namespace
+}  // namespace qvl::test

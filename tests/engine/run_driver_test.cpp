@@ -1,0 +1,255 @@
+// Runs from the button to the closed files, with writers attached to a
+// catalog of the test's own.
+#include "engine/run_driver.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/call_patterns.h"
+#include "engine/fields.h"
+#include "engine/packages.h"
+#include "engine/run_files.h"
+#include "engine/run_writer.h"
+#include "engine/write_output.h"
+#include "platform/vb/error.h"
+#include "platform/vb/text.h"
+#include "run_fixture.h"
+
+namespace qvl::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Writes the record in hand as one line naming its account.
+void EchoWriter(QvLedgerloom& w) {
+  w.run.Build_OutRec = "line " + vb::Trim(w.run.curRec.account());
+  WriteOutputRec(w);
+}
+void ThrowAfterOneLine(QvLedgerloom& w) {
+  EchoWriter(w);
+  throw vb::TypeMismatch();
+}
+Lines Header(QvLedgerloom&) { return {"HDR"}; }
+Lines Trailer(QvLedgerloom&) { return {"TRL"}; }
+
+constexpr const char* kInBalance = "Journal Entry is in Balance!";
+
+TEST_F(RunTest, HeaderAndTrailerRecordsFrameTheJournal) {
+  FinPacHooks& h = catalog.HooksOf("QuickBooks 2006");  // a whole-file writer with both
+  h.writer = EchoWriter;
+  h.header = Header;
+  h.trailer = Trailer;
+  Prepare("QuickBooks 2006", {Record("4000", ".00", ".00")});
+  Run();
+  EXPECT_EQ(Journal("123113026.iif"), "HDR\r\nline \r\nTRL\r\n");
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].title, kInBalance);
+}
+
+TEST_F(RunTest, AWriterErrorEndsTheRunWithOneMessageAndNoTrailer) {
+  FinPacHooks& h = catalog.HooksOf("QuickBooks 2006");
+  h.writer = ThrowAfterOneLine;
+  h.header = Header;
+  h.trailer = Trailer;
+  Prepare("QuickBooks 2006", {Record("4000", "5.00", ".00")});
+  Run();
+  EXPECT_EQ(Shown(), (Lines{"QvLedgerloom - QuickBooks 2006 | The QuickBooks 2006 Journal Entry was stopped by "
+                            "an error:\r\rType mismatch"}));
+  // Everything is closed (the buffered line reached the file), nothing more.
+  EXPECT_EQ(Journal("123113026.iif"), "HDR\r\nline \r\n");
+  EXPECT_FALSE(window->run.Ready);
+  EXPECT_FALSE(window->run.Files.IsOpen(1));
+  EXPECT_FALSE(boxes.Hourglass());
+}
+
+TEST_F(RunTest, AFileThatCannotBeCreatedIsNamedInTheMessage) {
+  catalog.HooksOf("AccPac (new)").writer = EchoWriter;
+  Prepare("AccPac (new)", {Record("4000", ".00", ".00")});
+  std::filesystem::create_directory(c / "gl" / "123113026.txt");  // a folder in the journal's place
+  Run();
+  EXPECT_EQ(Shown(), (Lines{"QvLedgerloom - AccPac (new) | The AccPac (new) Journal Entry was stopped by an "
+                            "error:\r\rc:\\gl\\123113026.txt\rPermission denied"}));
+  EXPECT_FALSE(window->run.Ready);
+}
+
+TEST_F(RunTest, AnErrorWhileWritingTheOffsetIsReportedAndNothingClaimsSuccess) {
+  FinPacHooks& h = catalog.HooksOf("AccPac (new)");
+  h.writer = EchoWriter;
+  h.balanceWriter = ThrowAfterOneLine;
+  Prepare("AccPac (new)", {Record("4000", "10.00", ".00")});
+  boxes.QueueAnswer(dialogs::kYes);
+  boxes.QueueReply("9999");
+  boxes.QueueReply("-10");
+  boxes.QueueAnswer(dialogs::kYes);
+  Run();
+  const Lines shown = Shown();
+  ASSERT_EQ(shown.size(), 5u);
+  EXPECT_EQ(shown.back(), "QvLedgerloom - AccPac (new) | The AccPac (new) Journal Entry was stopped by an "
+                          "error:\r\rType mismatch");
+  EXPECT_EQ(Journal(), "line 4000\r\nline 9999\r\n");
+}
+
+TEST_F(RunTest, APackageWithoutItsWriterIsRefusedBeforeAnythingIsCreated) {
+  Prepare("AccPac (new)", {Record("4000", ".00", ".00")});
+  Run();
+  EXPECT_EQ(Shown(), Lines{"QvLedgerloom | AccPac (new) is not available in this version."});
+  EXPECT_FALSE(window->run.Ready);
+  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "123113026.txt"));
+  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "Audit_trail.txt"));
+}
+
+TEST_F(RunTest, DecliningToCreateTheOutputFolderWritesNothing) {
+  catalog.HooksOf("AccPac (new)").writer = EchoWriter;
+  Prepare("AccPac (new)", {Record("4000", "1.00", ".00")}, "c:\\gl\\new");
+  boxes.QueueAnswer(dialogs::kNo);
+  Run();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].title, "OK to Proceed?");
+  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "new"));
+  EXPECT_FALSE(window->run.Ready);
+  EXPECT_FALSE(window->run.Files.IsOpen(1));
+}
+
+TEST_F(RunTest, TheInputIsNeverWrittenOver) {
+  catalog.HooksOf("AccPac (new)").writer = EchoWriter;
+  Prepare("AccPac (new)", {});
+  const std::string input = Record("4000", "1.00", ".00");
+  WriteBytes(c / "gl" / "Audit_trail.txt", input);
+  window->QvInputFile.SetText("c:\\gl\\AUDIT_TRAIL.TXT");  // found whatever its case
+  Run();
+  EXPECT_EQ(Shown(), Lines{"QvLedgerloom | The input file cannot be used as an output file:\r\rc:\\gl\\Audit_trail.txt"});
+  EXPECT_EQ(ReadBytes(c / "gl" / "Audit_trail.txt"), input);
+  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "123113026.txt"));
+}
+
+TEST_F(RunTest, AnIncompleteLastRecordIsLeftOutWithOneWarning) {
+  catalog.HooksOf("AccPac (new)").writer = EchoWriter;
+  Prepare("AccPac (new)", {Record("1000", "1.00", ".00"), Record("2000", ".00", "1.00"), std::string(40, '9')});
+  Run();
+  EXPECT_EQ(Journal(), "line 1000\r\nline 2000\r\n");
+  const Lines shown = Shown();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0], "QvLedgerloom | The last record of the input file is incomplete and was not read:\r\rc:\\gl\\gl.txt");
+  EXPECT_EQ(boxes.Shown()[1].title, kInBalance);
+}
+
+TEST_F(RunTest, ThePackagesThatReportACountAreNeverOfferedAnOffset) {
+  catalog.HooksOf("GP Payroll Connect").writer = [](QvLedgerloom& w) {
+    w.run.RecCount = 3;
+    w.run.curRec.SetText(Record("4000", "10.00", ".00"));
+    EchoWriter(w);
+  };
+  Prepare("GP Payroll Connect", {});
+  Run();
+  EXPECT_EQ(Shown(), Lines{"QvLedgerloom | 3 records processed.\r\rJournal Entry:  c:\\gl\\123113026.GLI\ris now "
+                           "ready for Posting to your GP Payroll Connect General Ledger.\r\ran Audit Trail of the "
+                           "prepared transactions can be found in:\r        c:\\gl\\Audit_trail.txt"});
+}
+
+TEST_F(RunTest, AnOffsetForAPackageWithoutABalancingWriterIsNotAddedAndAskedAgain) {
+  FinPacHooks& h = catalog.HooksOf("Keane Accounting");  // a whole-file writer that opens its own files
+  h.writer = [](QvLedgerloom& w) {
+    InitFiles(w);
+    RecordLoop(w, EchoWriter);
+  };
+  Prepare("Keane Accounting", {Record("4000", "10.00", ".00")});
+  window->txtFacility.SetText("7");
+  boxes.QueueAnswer(dialogs::kYes);
+  boxes.QueueReply("9999");
+  boxes.QueueReply("-10");
+  boxes.QueueAnswer(dialogs::kYes);
+  boxes.QueueAnswer(dialogs::kNo);
+  Run();
+  const Lines shown = Shown();
+  ASSERT_EQ(shown.size(), 7u);
+  EXPECT_EQ(shown[4], "QvLedgerloom | Unknown software package.\r\rEntry NOT ADDED to Journal.");
+  EXPECT_EQ(shown[5], shown[0]);  // the same difference again
+  EXPECT_EQ(boxes.Shown()[6].title, "Journal Entry remains OUT of Balance.");
+  EXPECT_EQ(ReadBytes(c / "gl" / "RA261130.007"), "line 4000\r\n");
+}
+
+TEST_F(RunTest, APackageThatDoesNotSummarizeCountsItsOwnAmountsWithSummarizedSelected) {
+  RegisterWriters(catalog);
+  Prepare("AccPac AdvSeries CE v5.2", {Record("4000", "10.00", ".00")});
+  window->Summarized.SetValue(true);
+  boxes.QueueAnswer(dialogs::kNo);
+  Run();
+  ASSERT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_EQ(Shown()[0], "Journal Entry is OUT OF Balance! | Debits & Credits are off by: $10.00\r\rWould you like "
+                        "to create entries to Balance this Journal?");
+}
+
+TEST_F(RunTest, TheAccountLengthWarningLooksAtTheTrimmedAccountAndChangesNothing) {
+  QvLedgerloom& w = *window;
+  w.run.ChosenPackage = "AccPac (new)";
+  w.run.MaxAcctLen = 10;
+  w.run.curRec.SetAccount("  1234567890  ");
+  CheckMaxLength(w);
+  EXPECT_TRUE(boxes.Shown().empty());
+  w.run.curRec.SetAccount(" 123456789012");
+  const InputRecord before = w.run.curRec;
+  CheckMaxLength(w);
+  CheckMaxLength(w);
+  EXPECT_EQ(Shown(), Lines{"QvLedgerloom | The maximum length for Account numbers in AccPac (new) is: 10 "
+                           "characters.\r\rChange the length of your account numbers in Quorvanta to be no longer "
+                           "than 10 characters.\r\r123456789012"});
+  EXPECT_EQ(w.run.curRec, before);
+}
+
+// ---- Writer objects ----
+
+struct ObjectLog {
+  int made = 0;
+  int destroyed = 0;
+  std::vector<std::pair<std::string, std::string>> balances;
+};
+ObjectLog objectLog;
+
+class RecordingWriter : public RunWriter {
+ public:
+  explicit RecordingWriter(QvLedgerloom& w) : w_(w) { ++objectLog.made; }
+  ~RecordingWriter() override { ++objectLog.destroyed; }
+  void Process(bool& balancing) override {
+    if (!balancing) {
+      InitFiles(w_);
+      RecordLoop(w_, EchoWriter);
+      return;
+    }
+    w_.run.curRec.SetCredits(vb::PadLeft("10.00", 14));
+    EchoWriter(w_);
+  }
+  void Balance(const std::string& account, const std::string& amount) override {
+    objectLog.balances.emplace_back(account, amount);
+    bool balancing = true;
+    Process(balancing);
+  }
+  void FormatUI() override {}
+
+ private:
+  QvLedgerloom& w_;
+};
+
+TEST_F(RunTest, AWriterObjectIsMadeOnceAndHandedTheOffsetAsTyped) {
+  objectLog = {};
+  catalog.HooksOf("SamPro").makeWriter = [](QvLedgerloom& w) -> std::unique_ptr<FinPacWriter> {
+    return std::make_unique<RecordingWriter>(w);
+  };
+  Prepare("SamPro", {Record("4000", "10.00", ".00")});
+  for (int run = 0; run < 2; ++run) {
+    boxes.QueueAnswer(dialogs::kYes);
+    boxes.QueueReply("9999");
+    boxes.QueueReply("ten");  // not a number: a credit of 0
+    boxes.QueueAnswer(dialogs::kYes);
+    Run();
+  }
+  EXPECT_EQ(objectLog.made, 1);
+  EXPECT_EQ(objectLog.balances, (std::vector<std::pair<std::string, std::string>>(2, {"9999", "0"})));
+  ASSERT_EQ(boxes.Shown().size(), 10u);
+  EXPECT_EQ(boxes.Shown()[3].prompt, "Account: 9999\r\rAmount: $0.00\r\rContinue with this entry?");
+  EXPECT_EQ(boxes.Shown()[4].title, kInBalance);
+  EXPECT_EQ(Journal(), "line 4000\r\nline 9999\r\n");
+  window->Exit.Click();
+  EXPECT_EQ(objectLog.destroyed, 1);
+}
+
+}  // namespace
+}  // namespace qvl::test

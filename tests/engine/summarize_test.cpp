@@ -1,0 +1,184 @@
+#include "engine/summarize.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "engine/run_state.h"
+#include "platform/vb/error.h"
+#include "platform/vb/text.h"
+
+namespace qvl {
+namespace {
+
+using vb::Currency;
+
+InputRecord Rec(std::string_view account, std::string_view debits, std::string_view credits,
+                std::string_view hours = "8.00", std::string_view division = "1") {
+  InputRecord r;
+  r.SetCompany("12");
+  r.SetDate("20260305");
+  r.SetDivision(division);
+  r.SetBranch("2");
+  r.SetDepartment("3");
+  r.SetAccount(account);
+  r.SetHours(hours);
+  r.SetDebits(debits);
+  r.SetCredits(credits);
+  return r;
+}
+
+Currency Amount(std::string_view text) { return vb::CCur(text); }
+
+// Summarizes the records as a summarizing loop does.
+void SummarizeAll(RunState& run, std::initializer_list<InputRecord> records) {
+  for (const InputRecord& r : records) {
+    run.curRec = r;
+    Summarize(run);
+  }
+}
+
+// Loads entry n as the summary pass does.
+void Load(RunState& run, std::int64_t n) {
+  run.LoopSum = n;
+  SumDebitsCredits(run);
+}
+
+TEST(Summarize, TheFirstRecordOfAGroupIsKeptAsItStands) {
+  RunState run;
+  SummarizeAll(run, {Rec("500-100", "-5.00", "abc", "8.00")});
+  ASSERT_EQ(run.SumRecs(), 1);
+  EXPECT_EQ(run.SumArray.Entry(1), Rec("500-100", "-5.00", "abc", "8.00"));
+
+  // A group of one keeps its negative amount; text that is no number is 0.
+  Load(run, 1);
+  EXPECT_EQ(run.curDebit, Amount("-5"));
+  EXPECT_EQ(run.curCredit, Currency());
+  EXPECT_EQ(run.SumAmount, "-5.00");
+  EXPECT_EQ(run.curSumAmount, Amount("-5"));
+  EXPECT_TRUE(run.curSumLoaded);
+}
+
+TEST(Summarize, MergedAmountsArePlainSumsRightAligned) {
+  RunState run;
+  SummarizeAll(run, {Rec("500-100", "10.00", ".00", "8.00"), Rec("500-100", "5.25", ".00", "3.00"),
+                     Rec("500-100", ".00", ".00", "1.00")});
+  ASSERT_EQ(run.SumRecs(), 1);
+  const InputRecord& e = run.SumArray.Entry(1);
+  EXPECT_EQ(e.debits(), "         15.25");
+  EXPECT_EQ(e.credits(), "             0");
+  EXPECT_EQ(e.hours(), "8.00       ");  // the hours of the record that created it
+  EXPECT_EQ(e.lineEnd(), "\r\n");
+
+  Load(run, 1);
+  EXPECT_EQ(run.curRec, e);
+  EXPECT_EQ(run.SumAmount, "15.25");
+  EXPECT_EQ(run.curSumAmount, Amount("15.25"));
+}
+
+TEST(Summarize, AmountsMergeWithTheirSigns) {
+  RunState run;
+  // Later negative amounts reduce the sum; text that is no number adds 0.
+  SummarizeAll(run, {Rec("A", "10.00", "1.00"), Rec("A", "-3.00", "12A.00"), Rec("A", "", "  2.5 "),
+                     Rec("A", "$1,000.00", "0.005")});
+  const InputRecord& e = run.SumArray.Entry(1);
+  EXPECT_EQ(e.debits(), "          1007");
+  EXPECT_EQ(e.credits(), "         3.505");
+  Load(run, 1);
+  // 1003.495 rounds half away from zero.
+  EXPECT_EQ(run.SumAmount, "1003.50");
+  EXPECT_EQ(run.curSumAmount, Amount("1003.5"));
+}
+
+TEST(Summarize, AGroupThatSumsToZeroCarriesZero) {
+  RunState run;
+  SummarizeAll(run, {Rec("A", "5.00", ".00"), Rec("A", "-5.00", ".00")});
+  EXPECT_EQ(run.SumArray.Entry(1).debits(), "             0");
+  Load(run, 1);
+  EXPECT_EQ(run.SumAmount, ".00");
+  EXPECT_EQ(run.curSumAmount, Currency());
+
+  // Credits larger than debits, and a net below 1.
+  SummarizeAll(run, {Rec("B", "1.00", "3.50"), Rec("B", "3.00", ".00")});
+  Load(run, 2);
+  EXPECT_EQ(run.SumAmount, ".50");
+  SummarizeAll(run, {Rec("C", "1234567.00", ".00")});
+  Load(run, 3);
+  EXPECT_EQ(run.SumAmount, "1234567.00");
+}
+
+TEST(Summarize, RecordsMergeOnlyWhenTheirSixKeyFieldsMatchExactly) {
+  RunState run;
+  SummarizeAll(run, {Rec("500-100", "1.00", ".00"), Rec("500-100", "2.00", ".00", "9.99"),  // hours differ
+                     Rec("500-100", "4.00", ".00", "8.00", "2"),                             // division
+                     Rec("500-10O", "8.00", ".00"),                                          // letter O
+                     Rec("500-ab", "16.00", ".00"), Rec("500-AB", "32.00", ".00"),           // case
+                     Rec("500 100", "64.00", ".00")});
+  ASSERT_EQ(run.SumRecs(), 6);
+  EXPECT_EQ(vb::Trim(run.SumArray.Entry(1).debits()), "3");
+  for (std::int64_t n = 2; n <= 6; ++n) EXPECT_NE(run.SumArray.Entry(n).debits()[0], ' ') << n;
+}
+
+TEST(Summarize, EntriesKeepTheOrderInWhichTheirKeysFirstAppeared) {
+  RunState run;
+  // Records arrive mixed; the end of the input changes nothing about merging.
+  SummarizeAll(run, {Rec("B", "1.00", ".00"), Rec("A", "2.00", ".00"), Rec("B", "1.00", ".00"),
+                     Rec("C", ".00", "4.00"), Rec("A", "2.00", ".00"), Rec("C", ".00", "4.00"),
+                     Rec("B", "1.00", ".00")});
+  ASSERT_EQ(run.SumRecs(), 3);
+  const char* accounts[] = {"B", "A", "C"};
+  const char* nets[] = {"3.00", "4.00", "-8.00"};
+  for (std::int64_t n = 1; n <= 3; ++n) {
+    Load(run, n);
+    EXPECT_EQ(vb::Trim(run.curRec.account()), accounts[n - 1]);
+    EXPECT_EQ(run.SumAmount, nets[n - 1]);
+  }
+}
+
+TEST(Summarize, EachRunStartsWithAnEmptyTable) {
+  RunState run;
+  SummarizeAll(run, {Rec("A", "1.00", ".00"), Rec("B", "1.00", ".00")});
+  run.SumArray.Clear();
+  EXPECT_EQ(run.SumRecs(), 0);
+  SummarizeAll(run, {Rec("B", "5.00", ".00")});
+  ASSERT_EQ(run.SumRecs(), 1);
+  EXPECT_EQ(run.SumArray.Entry(1).debits(), "5.00          ");  // new, not merged with the old run
+
+  run.LoopSum = 2;
+  EXPECT_THROW(SumDebitsCredits(run), vb::Error);
+  run.LoopSum = 0;
+  EXPECT_THROW(SumDebitsCredits(run), vb::Error);
+}
+
+TEST(Summarize, ManyKeysOverAMillionRecordsStayFast) {
+  constexpr int kKeys = 50000;
+  constexpr int kRecords = 1000000;
+  std::vector<InputRecord> byKey;
+  for (int key = 0; key < kKeys; ++key) byKey.push_back(Rec(std::to_string(key), "1.25", ".50"));
+  RunState run;
+  const auto start = std::chrono::steady_clock::now();
+  for (std::int64_t i = 0; i < kRecords; ++i) {
+    run.curRec = byKey[static_cast<std::size_t>(i * 7919 % kKeys)];  // every key, scattered
+    Summarize(run);
+  }
+  const auto elapsed = std::chrono::steady_clock::now() - start;
+  ASSERT_EQ(run.SumRecs(), kKeys);
+  // Quadratic merging would take many minutes here.
+  EXPECT_LT(elapsed, std::chrono::seconds(60));
+
+  // 20 records per key: 25.00 debits and 10.00 credits each.
+  std::int64_t first = 0;
+  for (std::int64_t n = 1; n <= kKeys; ++n) {
+    const InputRecord& e = run.SumArray.Entry(n);
+    ASSERT_EQ(e.debits(), "            25") << n;
+    ASSERT_EQ(e.credits(), "            10") << n;
+    if (vb::Trim(e.account()) == "0") first = n;
+  }
+  EXPECT_EQ(first, 1);
+  EXPECT_EQ(vb::Trim(run.SumArray.Entry(2).account()), "7919");
+}
+
+}  // namespace
+}  // namespace qvl

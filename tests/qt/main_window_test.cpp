@@ -1,0 +1,265 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QImage>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest/QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+#include "platform/dialogs/dialogs.h"
+#include "platform/paths/paths.h"
+#include "platform/qt/desktop.h"
+#include "platform/qt/encoding.h"
+#include "platform/qt/form_view.h"
+#include "platform/qt/qt_dialogs.h"
+#include "support/tempdir.h"
+#include "window/app_info.h"
+#include "window/qvledgerloom.h"
+
+namespace qvl::qt {
+namespace {
+
+namespace fs = std::filesystem;
+
+class QtWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::create_directories(c / "GL Exports");
+    fs::create_directories(c / "Journal Entries");
+    fs::create_directories(c / "temp");
+    test::WriteBytes(c / "GL Exports" / "GL0106.txt", "x");
+    test::WriteBytes(c / "GL Exports" / "GL1206.txt", "x");
+    paths::UnmapAll();
+    paths::MapDrive('c', c.path());
+    dialogs::SetCurrent(&boxes);
+    window = std::make_unique<QvLedgerloom>();
+    view = std::make_unique<FormView>(*window);
+  }
+  void TearDown() override {
+    view.reset();
+    window.reset();
+    dialogs::SetCurrent(nullptr);
+    paths::UnmapAll();
+  }
+
+  template <class T>
+  T* WidgetOf(const char* name) {
+    auto* widget = qobject_cast<T*>(view->Widget(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+  }
+
+  test::TempDir c;
+  QtDialogs boxes;
+  std::unique_ptr<QvLedgerloom> window;
+  std::unique_ptr<FormView> view;
+};
+
+// The text a widget shows as its caption, or "" when it has none.
+QString CaptionOf(QWidget* widget) {
+  if (auto* label = qobject_cast<QLabel*>(widget)) return label->text();
+  if (auto* button = qobject_cast<QAbstractButton*>(widget)) return button->text();
+  if (auto* group = qobject_cast<QGroupBox*>(widget)) return group->title();
+  return {};
+}
+
+TEST_F(QtWindowTest, EveryControlHasAWidgetAtItsPlaceWithItsCaption) {
+  EXPECT_EQ(view->Client()->size(), QSize(527, 498));  // 7908 x 7476 twips
+  int checked = 0;
+  for (forms::Control* control : window->Controls()) {
+    if (control->GetKind() == forms::Kind::MenuItem) continue;
+    QWidget* widget = view->Widget(control->Name());
+    ASSERT_NE(widget, nullptr) << control->Name();
+    const forms::Rect& p = control->Place();
+    EXPECT_EQ(widget->geometry(),
+              QRect(ToPixels(p.left), ToPixels(p.top), ToPixels(p.width), ToPixels(p.height)))
+        << control->Name();
+    EXPECT_EQ(widget->isVisibleTo(view->Client()), control->Visible()) << control->Name();
+    if (!control->Caption().empty()) {
+      EXPECT_EQ(CaptionOf(widget), ToQString(control->Caption())) << control->Name();
+    }
+    ++checked;
+  }
+  EXPECT_EQ(checked, 52);
+  EXPECT_EQ(WidgetOf<QLabel>("labCoNum")->geometry(), QRect(120, 8, 113, 17));
+  EXPECT_EQ(view->Widget("rdoClrY")->parentWidget(), view->Widget("Frame1"));
+  EXPECT_EQ(WidgetOf<QLineEdit>("QvInputFile")->text(), "Input file (from Quorvanta)");
+  EXPECT_EQ(WidgetOf<QLineEdit>("txtFacility")->maxLength(), 4);
+  EXPECT_EQ(WidgetOf<QComboBox>("cmboCoNum")->currentText(), "Company Number");
+  EXPECT_TRUE(WidgetOf<QLabel>("lblPickFinPac")->font().bold());
+  EXPECT_EQ(view->Widget("pdEndDate")->toolTip(), "Enter the Ending Date for the pay period.");
+  EXPECT_EQ(view->Action("File")->text(), "&File");
+  EXPECT_EQ(view->Action("Exit")->text(), "E&xit");
+  EXPECT_EQ(view->Action("Help")->text(), "&Help");
+  EXPECT_EQ(view->Action("About")->text(), "&About");
+  EXPECT_EQ(WidgetOf<QListWidget>("filInput")->count(), 0);  // no .txt in c:\ root
+}
+
+TEST_F(QtWindowTest, ClickingACheckBoxRunsTheModelHandler) {
+  window->chkJobCode.SetValue(0);
+  auto* jobCode = WidgetOf<QCheckBox>("chkJobCode");
+  EXPECT_FALSE(jobCode->isChecked());
+  EXPECT_FALSE(view->Widget("txtDelim")->isVisibleTo(view->Client()));
+  window->chkJobCode.Show();
+  jobCode->click();
+  EXPECT_EQ(window->chkJobCode.Value(), 1);
+  EXPECT_TRUE(jobCode->isChecked());
+  // The handler showed the dependent options, and their widgets followed.
+  EXPECT_TRUE(view->Widget("txtDelim")->isVisibleTo(view->Client()));
+  EXPECT_TRUE(view->Widget("chkOverhead")->isVisibleTo(view->Client()));
+  EXPECT_TRUE(view->Widget("txtOverhead")->isVisibleTo(view->Client()));
+}
+
+TEST_F(QtWindowTest, OptionButtonsStayExclusiveThroughTheModel) {
+  auto* summarized = WidgetOf<QRadioButton>("Summarized");
+  auto* details = WidgetOf<QRadioButton>("Details");
+  summarized->click();
+  EXPECT_TRUE(window->Summarized.Value());
+  details->click();
+  EXPECT_TRUE(details->isChecked());
+  EXPECT_FALSE(summarized->isChecked());
+  details->click();  // clicking the selected one leaves it selected
+  EXPECT_TRUE(details->isChecked());
+  EXPECT_TRUE(window->Details.Value());
+  window->rdoYY.SetValue(true);  // from code: the widgets follow
+  EXPECT_FALSE(details->isChecked());
+}
+
+TEST_F(QtWindowTest, TypingAndListClicksReachTheModel) {
+  window->lblJourRef.SetCaption("Batch ID");
+  window->txtJourRef.Show();
+  auto* journalRef = WidgetOf<QLineEdit>("txtJourRef");
+  int boxesShown = 0;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      ++boxesShown;
+      box->button(QMessageBox::Ok)->click();
+    }
+  });
+  closer.start(10);
+  QTest::keyClicks(journalRef, QString(26, QChar('B')));
+  closer.stop();
+  EXPECT_EQ(window->txtJourRef.Text(), std::string(25, 'B'));
+  EXPECT_EQ(journalRef->text(), QString(25, QChar('B')));
+  EXPECT_EQ(boxesShown, 1);
+
+  window->dirInput.SetPath("c:\\GL Exports");
+  auto* files = WidgetOf<QListWidget>("filInput");
+  ASSERT_EQ(files->count(), 2);
+  files->setCurrentRow(1);
+  EXPECT_EQ(window->QvInputFile.Text(), "c:\\GL Exports\\GL1206.txt");
+  EXPECT_EQ(WidgetOf<QLineEdit>("QvInputFile")->text(), "c:\\GL Exports\\GL1206.txt");
+
+  // Opening a folder in the folder list (double click) moves the model.
+  window->dirOutput.SetPath("c:\\Journal Entries");
+  auto* folders = WidgetOf<QListWidget>("dirOutput");
+  ASSERT_EQ(folders->item(0)->text(), "c:\\");
+  emit folders->itemActivated(folders->item(0));
+  EXPECT_EQ(window->dirOutput.Path(), "c:\\");
+  EXPECT_EQ(window->QvOutputPath.Text(), "c:\\");
+}
+
+TEST_F(QtWindowTest, MessageBoxesShowTheExactTextsAndAnswer) {
+  QString title, text;
+  int buttons = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    buttons = box->buttons().size();
+    box->button(QMessageBox::No)->click();
+  });
+  const int answer = dialogs::MsgBox("We would like to create the directory \r\rc:\\out",
+                                     dialogs::Buttons::YesNo, "OK to Proceed?");
+  EXPECT_EQ(answer, dialogs::kNo);
+  EXPECT_EQ(title, "OK to Proceed?");
+  EXPECT_EQ(text, "We would like to create the directory \n\nc:\\out");
+  EXPECT_EQ(buttons, 2);
+
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    box->button(QMessageBox::Cancel)->click();
+  });
+  EXPECT_EQ(dialogs::MsgBox("Balance?", dialogs::Buttons::YesNoCancel), dialogs::kCancel);
+  EXPECT_EQ(title, "QvLedgerloom");
+
+  QTimer::singleShot(0, [&] {
+    auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(input, nullptr);
+    title = input->windowTitle();
+    text = input->textValue();
+    input->setTextValue("4010");
+    input->accept();
+  });
+  EXPECT_EQ(dialogs::InputBox("Offset account?", "QvLedgerloom - SAP", "1000"), "4010");
+  EXPECT_EQ(title, "QvLedgerloom - SAP");
+  EXPECT_EQ(text, "1000");
+
+  QTimer::singleShot(0, [&] { QApplication::activeModalWidget()->close(); });
+  const dialogs::InputReply cancelled = dialogs::InputBoxReply("Amount?");
+  EXPECT_TRUE(cancelled.cancelled);
+}
+
+TEST_F(QtWindowTest, TheAboutBoxIsASecondNonModalWindowAndExitQuits) {
+  Desktop desktop(*window);
+  desktop.Add(window->aboutBox);
+  window->Show();
+  EXPECT_TRUE(desktop.MainView().isVisible());
+  desktop.MainView().Action("About")->trigger();
+  FormView& about = desktop.View(window->aboutBox);
+  EXPECT_TRUE(about.isVisible());
+  EXPECT_FALSE(about.isModal());
+  EXPECT_EQ(about.windowTitle(), "About QvLedgerloom");
+  EXPECT_EQ(qobject_cast<QLabel*>(about.Widget("lblVersion"))->text(), "Version 71.0.0");
+  qobject_cast<QPushButton*>(about.Widget("cmdOK"))->click();
+  EXPECT_FALSE(about.isVisible());
+
+  desktop.MainView().Action("About")->trigger();
+  bool released = false;
+  window->releaseWriterObjects = [&] { released = true; };
+  desktop.MainView().Action("Exit")->trigger();
+  EXPECT_TRUE(released);
+  EXPECT_FALSE(desktop.MainView().isVisible());
+  EXPECT_FALSE(about.isVisible());  // the about box goes with the main window
+}
+
+TEST_F(QtWindowTest, ScreenshotOfTheMainWindow) {
+  window->SetCaption(CaptionWithVersion(window->Caption()));
+  window->dirInput.SetPath("c:\\GL Exports");
+  window->dirOutput.SetPath("c:\\Journal Entries");
+  window->Show();
+  view->show();
+  const QImage shot = view->grab().toImage();
+  EXPECT_EQ(view->windowTitle(), "Quorvanta Ledgerloom - v71.0");
+  ASSERT_FALSE(shot.isNull());
+  EXPECT_GE(shot.width(), 527);
+  EXPECT_GE(shot.height(), 498);
+  // Set QVL_SCREENSHOT to keep the picture (docs/main-window.png).
+  test::TempDir out;
+  const char* keep = std::getenv("QVL_SCREENSHOT");
+  const QString file = keep ? QString::fromLocal8Bit(keep)
+                            : QString::fromStdString((out / "main-window.png").string());
+  ASSERT_TRUE(shot.save(file, "PNG"));
+  EXPECT_GT(fs::file_size(file.toStdString()), 1000u);
+}
+
+}  // namespace
+}  // namespace qvl::qt
