@@ -66,7 +66,7 @@ void WriteOffset(QvLedgerloom& window, const std::string& account, const std::st
       return;
     }
     case BalanceBranch::WriterObject:
-      if (RunWriter* object = RunWriterOf(window, *entry)) {
+      if (FinPacWriter* object = RunWriterOf(window, *entry)) {
         object->Balance(account, amountText);
         return;
       }

@@ -99,7 +99,7 @@ void WriteStored(QvLedgerloom& window, const std::vector<InputRecord>& records, 
 }
 
 void ProcessWriterObject(QvLedgerloom& window, const FinPacEntry& entry) {
-  RunWriter* object = RunWriterOf(window, entry);
+  FinPacWriter* object = RunWriterOf(window, entry);
   if (object == nullptr) throw std::logic_error(NotAvailableMessage(entry.text));
   bool balancing = false;
   object->Process(balancing);

@@ -80,7 +80,7 @@ void ChooseFinPac(QvLedgerloom& window) {
   if (!FacilityCodeValid(entry, window.txtFacility.Text())) return RefuseRun(window, kFacilityCodeMsg);
   std::string writerExt;
   if (entry != nullptr && entry->extRule == ExtensionRule::WriterFileExt) {
-    if (RunWriter* object = RunWriterOf(window, *entry)) writerExt = object->FileExt();
+    if (FinPacWriter* object = RunWriterOf(window, *entry)) writerExt = object->FileExt();
   }
   const std::string ext = OutFileExt(entry, window.txtFacility.Text(), writerExt);
   if (!CompanyFitsPackage(entry, company))

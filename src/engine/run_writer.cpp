@@ -5,9 +5,8 @@
 
 namespace qvl {
 
-RunWriter* RunWriterOf(QvLedgerloom& window, const FinPacEntry& entry) {
-  FinPacWriter* object = window.writerObjects.Obtain(entry.index, entry.hooks.makeWriter, window);
-  return dynamic_cast<RunWriter*>(object);
+FinPacWriter* RunWriterOf(QvLedgerloom& window, const FinPacEntry& entry) {
+  return window.writerObjects.Obtain(entry.index, entry.hooks.makeWriter, window);
 }
 
 void ReleaseWriterObjects(QvLedgerloom& window) { window.writerObjects.ReleaseAll(); }

@@ -204,7 +204,7 @@ struct ObjectLog {
 };
 ObjectLog objectLog;
 
-class RecordingWriter : public RunWriter {
+class RecordingWriter : public FinPacWriter {
  public:
   explicit RecordingWriter(QvLedgerloom& w) : w_(w) { ++objectLog.made; }
   ~RecordingWriter() override { ++objectLog.destroyed; }

@@ -609,6 +609,8 @@ class FakeWriter : public FinPacWriter {
   static inline int made = 0;
   static inline int laidOut = 0;
   explicit FakeWriter(QvLedgerloom& window) : window_(window) { ++made; }
+  void Process(bool&) override {}
+  void Balance(const std::string&, const std::string&) override {}
   void FormatUI() override {
     ++laidOut;
     layout::Apply(window_, {layout::HideOptions(), layout::Show({"lblMSG"}),

@@ -1,0 +1,49 @@
+#include "writers/classes/pem.h"
+
+#include "engine/catalog.h"
+#include "platform/vb/format.h"
+#include "platform/vb/text.h"
+
+namespace qvl {
+
+PEM::PEM(QvLedgerloom& window) : ClassWriter(window, {.zeroText = "0.00"}) {}
+
+void PEM::WriteLine(bool offsetting) {
+  const vb::Currency net = Net();
+  if (offsetting) {
+    HandAmounts();
+    curRecAcc(Account());
+  } else if (net.IsZero()) {
+    return;
+  }
+  Output({
+      Quoted(Account()),
+      Quoted(vb::Format(PeriodEnd(), "mmddyy")),
+      Quoted(vb::Format(net, "0.00")),
+  });
+}
+
+void PEM::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
+  ClassWriter::TakeOffset(vb::Trim(account), amounts);
+}
+
+layout::Layout PEM::WindowLayout() const {
+  using namespace layout;
+  return {
+      HideOptions(),
+      Pattern("*.txt"),
+      Samples({
+          "*.csv",
+          R"("1000-00-0000-000","040910","-217862.74")",
+          R"("2320-00-0000-000","040910","-410.96")",
+          R"("2325-00-0000-000","040910","-13479.28")",
+          R"("2340-00-0000-000","040910","-16290.40")",
+          R"("2350-00-0000-000","040910","-2592.90")",
+          R"("5005-11-1000-000","040910","15516.48")",
+      }),
+  };
+}
+
+void RegisterPEM(FinPacCatalog& catalog) { catalog.HooksOf("PEM").makeWriter = MakeWriter<PEM>; }
+
+}  // namespace qvl
