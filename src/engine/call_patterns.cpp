@@ -59,6 +59,9 @@ void SummaryPass(QvLedgerloom& window, WindowProc writer) {
     SumDebitsCredits(run);
     writer(window);
   }
+  // Lines written after the pass (closing lines) are none of the merged
+  // entries: they count their own amounts.
+  run.curSumLoaded = false;
 }
 
 void CommaRecordLoop(QvLedgerloom& window, std::size_t count,

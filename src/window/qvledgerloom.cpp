@@ -3,6 +3,7 @@
 #include "engine/run_driver.h"
 #include "engine/run_writer.h"
 #include "platform/dialogs/dialogs.h"
+#include "platform/paths/paths.h"
 #include "platform/vb/error.h"
 #include "platform/vb/text.h"
 #include "window/app_info.h"
@@ -72,6 +73,8 @@ void QvLedgerloom::WireHandlers() {
   dirInput.onChange = [this] { dirInput_Change(); };
   dirOutput.onChange = [this] { dirOutput_Change(); };
   filInput.onClick = [this] { filInput_Click(); };
+  QvInputFile.onLostFocus = [this] { TakeDriveForm(QvInputFile); };
+  QvOutputPath.onLostFocus = [this] { TakeDriveForm(QvOutputPath); };
   txtJourRef.onChange = [this] { txtJourRef_Change(); };
 }
 
@@ -207,6 +210,14 @@ void QvLedgerloom::filInput_Click() {
   std::string folder = filInput.Path();
   if (folder.empty() || folder.back() != '\\') folder += '\\';
   QvInputFile.SetText(folder + name);
+}
+
+// A host path pasted into a path box ("/home/ann/gl.txt") becomes its drive
+// form when the operator leaves the box, so the run's checks and every path
+// built from it see the Windows form the rest of the program speaks.
+void QvLedgerloom::TakeDriveForm(forms::TextBox& pathBox) {
+  std::string driveForm = paths::Normalize(pathBox.Text());
+  if (driveForm != pathBox.Text()) pathBox.SetText(std::move(driveForm));
 }
 
 // ---- Journal reference ----

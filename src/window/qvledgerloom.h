@@ -144,6 +144,7 @@ class QvLedgerloom : public forms::Form {
   void OpenDiskLists();
   void WireHandlers();
   void MoveToDrive(forms::DriveList& drive, forms::FolderList& folder);
+  void TakeDriveForm(forms::TextBox& pathBox);
 };
 
 }  // namespace qvl

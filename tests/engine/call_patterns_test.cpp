@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/write_output.h"
+#include "platform/files/text_stream.h"
 #include "platform/vb/text.h"
 #include "run_fixture.h"
 
@@ -54,6 +56,27 @@ TEST_F(CallPatternTest, StoredCommaLinesBecomeRecordsWrittenInFileOrder) {
   OpenInput("QuickBooks PerfPay", "123,20261130,1,2,3,5000,8,12.50,.00\r\n123,20261130,1,2,3,2100,0,.00,12.50\r\n");
   WriteStored(*window, StoreInput(*window), Collect);
   EXPECT_EQ(seen, (std::vector<std::string>{"5000 12.50", "2100 .00"}));
+}
+
+void WriteRecord(QvLedgerloom& w) {
+  w.run.Build_OutRec = vb::Trim(w.run.curRec.account());
+  WriteOutputRec(w);
+}
+
+TEST_F(CallPatternTest, ALineWrittenAfterTheSummaryPassCountsItsOwnAmounts) {
+  OpenInput("AccPac (new)", Record("1000", "5.00", ".00") + Record("1000", "2.50", ".00"));
+  window->run.entry = catalog.Find("AccPac (new)");
+  window->run.a = files::CreateTextFile("c:\\journal.txt");
+  window->run.b = files::CreateTextFile("c:\\audit.txt");
+  window->Summarized.SetValue(true);
+  SummarizingRecordLoop(*window, WriteRecord);
+  EXPECT_EQ(window->run.Audit_Total, vb::CCur("7.5"));
+  // A closing line that carries an amount of its own, written once the
+  // merged lines are out: it is not one of them.
+  window->run.curRec.SetText(Record("2100", ".00", "7.50"));
+  WriteRecord(*window);
+  EXPECT_TRUE(window->run.Audit_Total.IsZero());
+  EXPECT_EQ(window->run.Credit_Amount, vb::CCur("7.5"));
 }
 
 }  // namespace

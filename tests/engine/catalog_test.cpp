@@ -168,6 +168,14 @@ std::set<std::string> TextsWhere(const FinPacCatalog& catalog, bool (*pred)(cons
     if (pred(e)) texts.emplace(e.text);
   return texts;
 }
+// The texts of the entries whose `member` holds `value`.
+template <class Value>
+std::set<std::string> TextsWith(const FinPacCatalog& catalog, Value FinPacEntry::*member, Value value) {
+  std::set<std::string> texts;
+  for (const FinPacEntry& e : catalog.entries())
+    if (e.*member == value) texts.emplace(e.text);
+  return texts;
+}
 
 TEST(Catalog, HoldsTheListInItsFixedOrderWithUniqueTexts) {
   const FinPacCatalog catalog;
@@ -247,6 +255,21 @@ TEST(Catalog, WritersThatOpenTheirOwnFiles) {
             byWriter);
   EXPECT_EQ(TextsWhere(catalog, [](const FinPacEntry& e) { return e.files == FilesOpenedBy::None; }),
             (std::set<std::string>{"GreatPlains"}));
+}
+
+TEST(Catalog, WriteModesAndBalanceReportsBelongToTheirPackages) {
+  const FinPacCatalog catalog;
+  const auto writing = [&](WriteMode mode) { return TextsWith(catalog, &FinPacEntry::write, mode); };
+  EXPECT_EQ(writing(WriteMode::NoLineEnd), (std::set<std::string>{"Pathlinks", "ADP/GL", "Meditech", "ADP/KVS"}));
+  EXPECT_EQ(writing(WriteMode::NoJournal), (std::set<std::string>{"SAP v7.1", "Enterprise", "RMS 6.10.03"}));
+  EXPECT_EQ(writing(WriteMode::NoJournalNoTotals), std::set<std::string>{"SyteLine"});
+  EXPECT_EQ(writing(WriteMode::LineUncountedPeriod), std::set<std::string>{"SamPro"});
+  EXPECT_EQ(writing(WriteMode::Line).size(), 99u - 9u);
+
+  const auto reporting = [&](BalanceReport report) { return TextsWith(catalog, &FinPacEntry::report, report); };
+  EXPECT_EQ(reporting(BalanceReport::RecordCount),
+            (std::set<std::string>{"QuickBooks(csv I/O)", "GP Payroll Connect"}));
+  EXPECT_EQ(reporting(BalanceReport::NoAuditWhenInBalance), std::set<std::string>{"AccPac AdvSeries CE v5.2"});
 }
 
 TEST(Catalog, TheMessageOnlyEntrySaysWhereToImport) {

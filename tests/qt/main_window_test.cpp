@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QImage>
 #include <QInputDialog>
@@ -172,6 +173,29 @@ TEST_F(QtWindowTest, TypingAndListClicksReachTheModel) {
   emit folders->itemActivated(folders->item(0));
   EXPECT_EQ(window->dirOutput.Path(), "c:\\");
   EXPECT_EQ(window->QvOutputPath.Text(), "c:\\");
+}
+
+TEST_F(QtWindowTest, OnlyMovingToAnotherControlLeavesABox) {
+  int left = 0;
+  window->cmboCoNum.onLostFocus = [&] { ++left; };
+  QLineEdit* edit = WidgetOf<QComboBox>("cmboCoNum")->lineEdit();
+  // Another application, a message box or a menu takes the focus for a while.
+  for (Qt::FocusReason away : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+    QFocusEvent out(QEvent::FocusOut, away);
+    QApplication::sendEvent(edit, &out);
+  }
+  EXPECT_EQ(left, 0);
+  QFocusEvent tab(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(edit, &tab);
+  EXPECT_EQ(left, 1);
+
+  window->QvInputFile.onLostFocus = [&] { ++left; };
+  QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(WidgetOf<QLineEdit>("QvInputFile"), &away);
+  EXPECT_EQ(left, 1);
+  QFocusEvent click(QEvent::FocusOut, Qt::MouseFocusReason);
+  QApplication::sendEvent(WidgetOf<QLineEdit>("QvInputFile"), &click);
+  EXPECT_EQ(left, 2);
 }
 
 TEST_F(QtWindowTest, MessageBoxesShowTheExactTextsAndAnswer) {

@@ -101,5 +101,26 @@ TEST_F(WindowListsTest, AnUnavailableDriveSaysSoOnceAndFallsBackToDriveC) {
   EXPECT_EQ(w.dirOutput.Path(), "c:\\");
 }
 
+TEST_F(WindowListsTest, APastedHostPathTakesItsDriveFormWhenTheBoxIsLeft) {
+  QvLedgerloom& w = *window;
+  const std::string host = (c / "GL Exports" / "feb.txt").string();
+  w.QvInputFile.SetText(host);
+  EXPECT_EQ(w.QvInputFile.Text(), host);  // typing alone changes nothing
+  w.QvInputFile.LostFocus();
+  EXPECT_EQ(w.QvInputFile.Text(), "c:\\GL Exports\\feb.txt");
+
+  w.QvOutputPath.SetText((c / "Out").string() + "/");
+  w.QvOutputPath.LostFocus();
+  EXPECT_EQ(w.QvOutputPath.Text(), "c:\\Out");
+
+  // Drive forms, design texts and paths outside every drive stay as typed.
+  for (const std::string text : {"c:\\Out", "Output path (folder for journal entry)",
+                                 "/nowhere/mapped.txt"}) {
+    w.QvOutputPath.SetText(text);
+    w.QvOutputPath.LostFocus();
+    EXPECT_EQ(w.QvOutputPath.Text(), text);
+  }
+}
+
 }  // namespace
 }  // namespace qvl::test

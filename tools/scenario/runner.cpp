@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 
@@ -98,6 +99,9 @@ class Runner {
     if (a.verb == "click") return Click(control);
     throw ScriptError("unknown action \"" + a.verb + "\"");
   }
+
+  // Every scenario loads the window, also one whose actions never touch it.
+  void EnsureLoaded() { Window(); }
 
   const dialogs::ScriptedDialogs& Boxes() const { return boxes_; }
 
@@ -228,19 +232,22 @@ int RunScenario(const fs::path& scenarioDir, const fs::path& workDir, std::ostre
   std::string transcript;
   {
     Runner runner(workDir);
-    for (const Action& action : actions) {
+    const auto attempt = [&](const std::string& where, const std::function<void()>& step) {
       try {
-        runner.Perform(action);
+        step();
       } catch (const dialogs::UnexpectedDialog& e) {
-        report << "line " << action.line << " (" << action.verb << "): a box the script did not provide for: "
-               << e.what() << "\n";
+        report << where << ": a box the script did not provide for: " << e.what() << "\n";
         failed = true;
       } catch (const std::exception& e) {
-        report << "line " << action.line << " (" << action.verb << "): " << e.what() << "\n";
+        report << where << ": " << e.what() << "\n";
         failed = true;
       }
+    };
+    for (const Action& action : actions) {
+      attempt("line " + std::to_string(action.line) + " (" + action.verb + ")", [&] { runner.Perform(action); });
       if (failed) break;
     }
+    if (!failed) attempt("loading the window", [&] { runner.EnsureLoaded(); });
     if (!failed && runner.Boxes().Pending() > 0)
       report << "note: " << runner.Boxes().Pending() << " queued answer(s) or reply(ies) were not used\n";
     transcript = runner.Boxes().Transcript();

@@ -36,7 +36,8 @@ std::vector<std::string> SplitLine(std::string_view line) {
       word = std::string(line.substr(i + 1, close - i - 1));
       i = close + 1;
     } else {
-      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' && line[i] != '\n')
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r' && line[i] != '\n' &&
+             line[i] != '#')
         word += line[i++];
     }
     words.push_back(std::move(word));

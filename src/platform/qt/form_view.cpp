@@ -59,6 +59,15 @@ QString FolderName(const std::string& path) {
   return ToQString(path.substr(cut + 1));
 }
 
+// Focus that moves to another control of the form. Focus lost to another
+// application, a dialog or a menu comes back to the same control, so the
+// operator has not left it.
+bool LeavesTheControl(const QEvent* event) {
+  if (event->type() != QEvent::FocusOut) return false;
+  const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 }  // namespace
 
 int ToPixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
@@ -261,7 +270,7 @@ void FormView::Act(forms::Control& control, const std::function<void()>& action)
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut) {
+  if (LeavesTheControl(event)) {
     for (auto& [control, widget] : widgets_) {
       const bool hit = widget == watched ||
                        (control->GetKind() == Kind::ComboBox &&

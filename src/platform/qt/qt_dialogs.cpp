@@ -9,6 +9,28 @@
 
 namespace qvl::qt {
 
+namespace {
+
+// While a run holds the hourglass, a box it shows still waits for the
+// operator: the box gets the ordinary pointer, and the hourglass comes back
+// when it closes.
+class ArrowWhileAsking {
+ public:
+  ArrowWhileAsking() : waiting_(QApplication::overrideCursor() != nullptr) {
+    if (waiting_) QApplication::setOverrideCursor(Qt::ArrowCursor);
+  }
+  ~ArrowWhileAsking() {
+    if (waiting_) QApplication::restoreOverrideCursor();
+  }
+  ArrowWhileAsking(const ArrowWhileAsking&) = delete;
+  ArrowWhileAsking& operator=(const ArrowWhileAsking&) = delete;
+
+ private:
+  bool waiting_;
+};
+
+}  // namespace
+
 QString BoxText(const std::string& text) {
   QString out = ToQString(text);
   out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -18,6 +40,7 @@ QString BoxText(const std::string& text) {
 
 int QtDialogs::ShowMessage(const std::string& prompt, dialogs::Buttons buttons,
                            const std::string& title) {
+  ArrowWhileAsking pointer;
   QMessageBox box(QApplication::activeWindow());
   box.setIcon(QMessageBox::NoIcon);
   box.setWindowTitle(ToQString(title));
@@ -48,6 +71,7 @@ int QtDialogs::ShowMessage(const std::string& prompt, dialogs::Buttons buttons,
 
 dialogs::InputReply QtDialogs::ShowInput(const std::string& prompt, const std::string& title,
                                          const std::string& defaultText) {
+  ArrowWhileAsking pointer;
   QInputDialog input(QApplication::activeWindow());
   input.setInputMode(QInputDialog::TextInput);
   input.setWindowTitle(ToQString(title));

@@ -80,6 +80,11 @@ TEST_F(AccPacTest, AnOffsetIsNumberedAfterTheRunsLastEntryAndWrittenAsTyped) {
   // 100 - 40 counted once, - 10, then the offset of -50.5: off by -0.5.
   EXPECT_EQ(boxes.Shown()[0].prompt.substr(0, 35), "Debits & Credits are off by: $50.00");
   EXPECT_EQ(boxes.Shown()[4].prompt.substr(0, 34), "Debits & Credits are off by: -$0.5");
+  // Out of balance, the package's report names the audit trail like any other.
+  EXPECT_EQ(boxes.Shown()[5].prompt,
+            "Out of Balance Journal Entry:  c:\\gl\\123113026.csv\rhas been prepared for posting to your "
+            "AccPac AdvSeries CE v5.2 General Ledger.\r\ran Audit Trail of the prepared transactions can be "
+            "found in:\r        c:\\gl\\Audit_trail.txt");
 }
 
 TEST_F(AccPacTest, AnOffsetWithoutDecimalsIsWrittenAsTheOperatorTypedIt) {

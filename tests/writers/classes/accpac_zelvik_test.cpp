@@ -32,6 +32,15 @@ TEST_F(ClassRunTest, ZelvikReadsWholeRecordsAndWarnsOfAnIncompleteLastOne) {
   EXPECT_EQ(boxes.Shown()[1].title, kInBalance);
 }
 
+TEST_F(ClassRunTest, ZelvikEmptyInputGivesTheHeaderLinesOnly) {
+  PrepareInput("AccPac Zelvik", "");
+  Run();
+  EXPECT_EQ(JournalLines("123113026.csv"), Batch("1,131,1,GL,JE,2026,11,", {}));
+  EXPECT_EQ(Audit(), "");
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(LastTitle(), kInBalance);
+}
+
 TEST_F(ClassRunTest, ZelvikFiscalPeriodHasNoLeadingZero) {
   PrepareInput("AccPac Zelvik", Record("2050", ".00", ".00"));
   window->pdEndDate.SetText("9/5/2026");

@@ -109,13 +109,18 @@ TEST_F(ClassLayoutTest, EachClassLaysOutItsControlsPatternAndSamples) {
   const std::vector<std::string>& mas = window->ShowSample.Items();
   ASSERT_EQ(mas.size(), 6u);
   EXPECT_EQ(mas[0], R"("@HDR","BATCH","20091005","Payroll Period Ending 10/5/2009         ")");
+  EXPECT_EQ(mas[1], R"("@HDR","JOURNAL","JE"," ")");
+  EXPECT_EQ(mas[4], R"("@END","JOURNAL")");
   EXPECT_EQ(mas[5], R"("@END","BATCH")");
-  // 19 quoted values: 100 + 40 + 5 + 5 + 8 + 2 + 10 + 9 + 3 + 40 + 3 + 16 + 16 + 3 + 16 + 18 + 20 + 1 + 3
-  // characters, with the second amount of the second line one short.
-  EXPECT_EQ(mas[2].size(), 318u + 19 * 2 + 18);
-  EXPECT_EQ(mas[3].size(), mas[2].size() - 1);
-  EXPECT_EQ(mas[2].substr(0, 5), "\"1000");
-  EXPECT_EQ(mas[3].substr(mas[3].size() - 9), "\"D\",\"123\"");
+  // The detail samples, value by value; in the second one the first amount
+  // is one character short.
+  const std::string period = R"(,"GL ","Payroll Period Ending 10/5/2009         ","USD",)";
+  const std::string head = R"(","                                        ","2009 ","00010","20091026","PR","          ",)";
+  const std::string tail = R"(,"        0.00000000","                    ",)";
+  EXPECT_EQ(mas[2], "\"1000" + std::string(96, ' ') + head + R"("000000001")" + period +
+                        R"("        -5984.92","            1.00","USD","        -5984.92")" + tail + R"("C","123")");
+  EXPECT_EQ(mas[3], "\"6110" + std::string(96, ' ') + head + R"("000000002")" + period +
+                        R"("         191.50","            1.00","USD","          191.50")" + tail + R"("D","123")");
 
   Choose(59);  // "PEM"
   EXPECT_TRUE(hiddenOptions());
@@ -177,6 +182,23 @@ TEST_F(WholeLineTest, EveryLineIsReadBlankLinesPassedOverAndTheCurrentRecordStar
 }
 
 // ---- Failures ----
+
+TEST_F(ClassRunTest, ARunAfterARunRefusedByACheckStillReportsAndClosesItsJournal) {
+  PrepareInput("aswa", Lines({"123,20261130,01,02,03,5000,1,8,40.00,.00"}));
+  window->cmboCoNum.SetText(" ");
+  Run();
+  ASSERT_EQ(boxes.Shown().size(), 1u);
+  EXPECT_EQ(boxes.Shown()[0].prompt, "Please provide a valid Company Number");
+  EXPECT_FALSE(window->run.Ready);
+
+  window->cmboCoNum.SetText("123");
+  boxes.QueueAnswer(dialogs::kNo);
+  Run();
+  EXPECT_EQ(Journal(), "trans #,acct,dept,deb+/cred-\r\n1,5000,1,40\r\n");
+  EXPECT_EQ(LastTitle(), "Journal Entry remains OUT of Balance.");
+  EXPECT_FALSE(window->run.a.IsOpen());
+  EXPECT_FALSE(window->run.Files.IsOpen(1));
+}
 
 TEST_F(ClassRunTest, AFailureInALineReachesTheOperatorWithTheLineAndNothingIsReportedInBalance) {
   PrepareInput("Infinium", Lines({Nine("1000", "10.00", ".00"),

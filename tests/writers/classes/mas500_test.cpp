@@ -35,6 +35,15 @@ TEST_F(Mas500Test, AnEmptyInputGivesTheHeaderAndFooterRecordsOnly) {
   EXPECT_EQ(Audit(), "");
 }
 
+TEST_F(Mas500Test, AnAccountLongerThanItsFieldIsCutAt100) {
+  const std::string account = std::string(99, '1') + "23";
+  PrepareInput("MAS500", Lines({Nine(account, "10.00", "10.00")}));
+  Run();
+  const std::vector<std::string> lines = JournalLines(kJournal);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(Fields(lines[2])[0], account.substr(0, 100));
+}
+
 TEST_F(Mas500Test, ASecondRunNumbersAnewWithItsOwnCompanyIdAndPeriod) {
   PrepareInput("MAS500", Lines({Nine("6110", "10.00", ".00")}));
   window->txtFacility.SetText("1234");
