@@ -10,6 +10,7 @@
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "platform/dialogs/scripted_dialogs.h"
+#include "platform/files/text_stream.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 
@@ -32,6 +33,9 @@ void Run(QvLedgerloom& window) {
       run.INFile == kInputBoxDesignText)
     return;
   if (!run.Ready) return;
+  // A journal that could not be written must never be reported in balance:
+  // what the writer wrote reaches the disk before the result is shown.
+  for (files::TextStream* stream : {&run.a, &run.b, &run.a1, &run.a2}) stream->Flush();
   CheckBalance(window);
   CloseFiles(window);
 }

@@ -58,6 +58,7 @@ void TextStream::WriteLine(std::string_view text) {
 }
 
 void TextStream::Flush() {
+  if (fd_ < 0) return;
   std::size_t done = 0;
   while (done < buffer_.size()) {
     ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);

@@ -25,6 +25,10 @@ class TextStream {
 
   void WriteLine(std::string_view text = {});  // text, then CR LF
   void Write(std::string_view text);           // text only
+  // Hands what was written so far to the system, so that a failure (a full
+  // disk) is known now rather than at Close. Nothing happens on a closed
+  // stream.
+  void Flush();
   // Everything written is on disk afterwards. Closing a closed stream does
   // nothing.
   void Close();
@@ -33,7 +37,6 @@ class TextStream {
  private:
   friend TextStream CreateTextFile(std::string_view windowsPath);
   explicit TextStream(int fd) : fd_(fd) {}
-  void Flush();
   void Release() noexcept;
 
   int fd_ = -1;
