@@ -17,8 +17,8 @@ class OutputNames : public ::testing::Test {
     return e;
   }
   // The journal name for a package, computing its extension first as the run does.
-  std::string Name(const char* package, std::string_view company, vb::Date periodEnd = D(2026, 3, 5),
-                   std::string_view facility = "1") const {
+  std::string Name(const char* package, std::string_view company, vb::Date periodEnd,
+                   std::string_view facility) const {
     const FinPacEntry* e = catalog.Find(package);
     const std::string ext = OutFileExt(e, facility, ".del");
     const NameInputs in{.outputPath = "C:\\Out", .company = company, .periodEnd = periodEnd, .ext = ext};
@@ -28,53 +28,50 @@ class OutputNames : public ::testing::Test {
   FinPacCatalog catalog;
 };
 
-TEST_F(OutputNames, LongCompanyNumbersNameTheFileByMonthOnly) {
-  EXPECT_EQ(Name("MNP", "12345"), "C:\\Out\\1234503.csv");
-  EXPECT_EQ(Name("Falcon", "1234"), "C:\\Out\\1234030526.txt");
-  // Only the length test trims: blanks typed around the number stay in the name.
-  EXPECT_EQ(Name("Falcon", " 12345 "), "C:\\Out\\ 12345 03.txt");
-  EXPECT_EQ(Name("Falcon", " 123 "), "C:\\Out\\ 123 030526.txt");
-  // No package selected: the default name with ".txt".
-  EXPECT_EQ(Name("Nothing", "123"), "C:\\Out\\123030526.txt");
-}
-
-TEST_F(OutputNames, FixedAndReplacedNamesIgnoreTheCompanyLength) {
-  EXPECT_EQ(Name("ADP", "12345"), "C:\\Out\\GLTran.txt");
-  EXPECT_EQ(Name("Y-Vision", "12345"), "C:\\Out\\importgl.txt");
-  EXPECT_EQ(Name("SAP Rev. 1.0", "12345"), "C:\\Out\\lsmw_pyrllexp.txt");
-  EXPECT_EQ(Name("Shelby v5", "12345"), "C:\\Out\\GLTRN2000.TXT");
-  EXPECT_EQ(Name("PeachTree", "12345"), "C:\\Out\\12345.csv");
-  EXPECT_EQ(Name("QuickBooks(csv I/O)", " 7 "), "C:\\Out\\ 7 .iif");
-  EXPECT_EQ(Name("Orion", "12345"), "C:\\Out\\12345030526.txt");
-}
-
-TEST_F(OutputNames, KeaneIsNamedAfterThePeriodEndAndTheFacilityCode) {
-  EXPECT_EQ(Name("Keane Accounting", "12345", D(2026, 3, 5), "7"), "C:\\Out\\RA260305.007");
-  EXPECT_EQ(Name("Keane Accounting", "1", D(2026, 11, 30), "12"), "C:\\Out\\RA261130.012");
-  EXPECT_EQ(Name("Keane Accounting", "1", D(2026, 3, 5), "1234"), "C:\\Out\\RA260305.txt");
+TEST_F(OutputNames, NamesByCompanyPeriodEndAndFacilityCode) {
+  const struct {
+    const char* package;
+    const char* company;
+    vb::Date periodEnd;
+    const char* facility;
+    const char* name;
+  } rows[] = {
+      // A company number longer than four characters names the file by month only.
+      {"MNP", "12345", D(2026, 3, 5), "1", "1234503.csv"},
+      {"Falcon", "1234", D(2026, 3, 5), "1", "1234030526.txt"},
+      // Only the length test trims: blanks typed around the number stay in the name.
+      {"Falcon", " 12345 ", D(2026, 3, 5), "1", " 12345 03.txt"},
+      {"Falcon", " 123 ", D(2026, 3, 5), "1", " 123 030526.txt"},
+      {"Nothing", "123", D(2026, 3, 5), "1", "123030526.txt"},  // no package selected
+      // Fixed and replaced names ignore the company's length.
+      {"ADP", "12345", D(2026, 3, 5), "1", "GLTran.txt"},
+      {"Shelby v5", "12345", D(2026, 3, 5), "1", "GLTRN2000.TXT"},
+      {"PeachTree", "12345", D(2026, 3, 5), "1", "12345.csv"},
+      {"QuickBooks(csv I/O)", " 7 ", D(2026, 3, 5), "1", " 7 .iif"},
+      {"Orion", "12345", D(2026, 3, 5), "1", "12345030526.txt"},
+      {"Fiserv IF3", "123456789", D(2026, 3, 31), "1", "123456789033126.txt"},
+      {"Reynolds & Reynolds", "12345", D(2026, 3, 5), "1", "12345.PRN"},
+      {"Real World (Passport)", "12345", D(2026, 11, 30), "1", "123451126.exp"},
+      // "Keane Accounting": the period end and the facility code.
+      {"Keane Accounting", "12345", D(2026, 3, 5), "7", "RA260305.007"},
+      {"Keane Accounting", "1", D(2026, 11, 30), "12", "RA261130.012"},
+      {"Keane Accounting", "1", D(2026, 3, 5), "1234", "RA260305.txt"},
+      // "ClubSelect" takes at most two characters of the company.
+      {"ClubSelect", "7", D(2026, 3, 5), "1", "CCGLTR7.MAS"},
+      {"ClubSelect", " 12 ", D(2026, 3, 5), "1", "CCGLTR12.MAS"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(Name(row.package, row.company, row.periodEnd, row.facility), std::string("C:\\Out\\") + row.name)
+        << row.package << " " << row.company;
+  }
 
   EXPECT_TRUE(FacilityCodeValid(Entry("Keane Accounting"), "7"));
   EXPECT_FALSE(FacilityCodeValid(Entry("Keane Accounting"), ""));
   EXPECT_FALSE(FacilityCodeValid(Entry("Keane Accounting"), "A1"));
-  // Other packages do not read the facility code for their name.
-  EXPECT_TRUE(FacilityCodeValid(Entry("Falcon"), ""));
-  EXPECT_TRUE(FacilityCodeValid(nullptr, ""));
-}
-
-TEST_F(OutputNames, ClubSelectTakesAtMostTwoCharactersOfCompany) {
-  EXPECT_EQ(Name("ClubSelect", "7"), "C:\\Out\\CCGLTR7.MAS");
-  EXPECT_EQ(Name("ClubSelect", " 12 "), "C:\\Out\\CCGLTR12.MAS");
-  EXPECT_TRUE(CompanyFitsPackage(Entry("ClubSelect"), "12"));
+  EXPECT_TRUE(FacilityCodeValid(Entry("Falcon"), ""));  // other packages do not read it
   EXPECT_TRUE(CompanyFitsPackage(Entry("ClubSelect"), " 12 "));
   EXPECT_FALSE(CompanyFitsPackage(Entry("ClubSelect"), "123"));
   EXPECT_TRUE(CompanyFitsPackage(Entry("Falcon"), "123456"));
-  EXPECT_TRUE(CompanyFitsPackage(nullptr, "123456"));
-}
-
-TEST_F(OutputNames, EntriesWithNamesOfTheirOwn) {
-  EXPECT_EQ(Name("Fiserv IF3", "123456789", D(2026, 3, 31)), "C:\\Out\\123456789033126.txt");
-  EXPECT_EQ(Name("Reynolds & Reynolds", "12345"), "C:\\Out\\12345.PRN");
-  EXPECT_EQ(Name("Real World (Passport)", "12345", D(2026, 11, 30)), "C:\\Out\\123451126.exp");
 
   const FinPacEntry* gp = Entry("GP Payroll Connect");
   NameInputs in{.outputPath = "C:\\Out", .company = "123", .periodEnd = D(2026, 3, 31), .ext = ".txt"};
@@ -126,34 +123,20 @@ TEST(OutputFolder, ATrailingBackslashIsDropped) {
   EXPECT_EQ(AuditFilePath("C:"), "C:\\Audit_trail.txt");
 }
 
-TEST(RunChecks, InputFileNameNeedsADriveAndADot) {
+TEST(RunChecks, TheTypedTextsThatARunAccepts) {
   EXPECT_TRUE(InputFileNameValid("c:\\gl\\export.txt"));
-  EXPECT_FALSE(InputFileNameValid("\\\\server\\share\\export.txt"));
-  EXPECT_FALSE(InputFileNameValid("c:\\gl\\export"));
-  EXPECT_FALSE(InputFileNameValid("Input file (from Quorvanta)"));
-}
-
-TEST(RunChecks, CompanyNumberMustBeUsableInAFileName) {
-  EXPECT_TRUE(CompanyNumberValid("123"));
-  EXPECT_TRUE(CompanyNumberValid(" 12 "));
-  EXPECT_TRUE(CompanyNumberValid("AB.1"));
-  EXPECT_FALSE(CompanyNumberValid(""));
-  EXPECT_FALSE(CompanyNumberValid("   "));
-  for (const char* bad : {"1\\2", "1/2", "c:", "1*", "1?", "1\"", "<1", "1>", "1|2", "..", "1..2", "1\t2"})
+  for (const char* bad : {"\\\\server\\share\\export.txt", "c:\\gl\\export", "Input file (from Quorvanta)"})
+    EXPECT_FALSE(InputFileNameValid(bad)) << bad;
+  // A company number must be usable in a file name.
+  for (const char* good : {"123", " 12 ", "AB.1"}) EXPECT_TRUE(CompanyNumberValid(good)) << good;
+  for (const char* bad : {"", "   ", "1\\2", "1/2", "c:", "1*", "1?", "1\"", "<1", "1>", "1|2", "..", "1..2", "1\t2"})
     EXPECT_FALSE(CompanyNumberValid(bad)) << bad;
-}
-
-TEST(RunChecks, DatesAreMonthDayYear) {
-  EXPECT_TRUE(PeriodEndValid("12/06/2026"));
-  EXPECT_TRUE(PeriodEndValid(" 3-5-26 "));
-  EXPECT_FALSE(PeriodEndValid("13/01/2026"));
-  EXPECT_FALSE(PeriodEndValid("2/30/2026"));
-  EXPECT_FALSE(PeriodEndValid("2026-12-06"));
-  EXPECT_FALSE(PeriodEndValid(""));
-
-  EXPECT_TRUE(SecondDateValid("Falcon", ""));
-  EXPECT_TRUE(SecondDateValid("Falcon", "   "));
-  EXPECT_TRUE(SecondDateValid("Falcon", "1/5/2026"));
+  for (const char* good : {"12/06/2026", " 3-5-26 "}) EXPECT_TRUE(PeriodEndValid(good)) << good;
+  for (const char* bad : {"13/01/2026", "2/30/2026", "2026-12-06", ""}) EXPECT_FALSE(PeriodEndValid(bad)) << bad;
+  EXPECT_TRUE(ProfitSharingRateValid("SyteLine", ".07"));
+  EXPECT_FALSE(ProfitSharingRateValid("SyteLine", ""));
+  EXPECT_TRUE(ProfitSharingRateValid("Falcon", ""));
+  for (const char* good : {"", "   ", "1/5/2026"}) EXPECT_TRUE(SecondDateValid("Falcon", good)) << good;
   EXPECT_FALSE(SecondDateValid("Falcon", "next week"));
   EXPECT_FALSE(SecondDateValid("Nothing", "next week"));
   EXPECT_TRUE(SecondDateValid("JD Edwards", "next week"));
@@ -185,13 +168,6 @@ TEST(RunChecks, APeriodEndMoreThanSixtyDaysOldIsQuestioned) {
   // A future date is not old.
   EXPECT_FALSE(PeriodEndTooOld(D(2027, 1, 1), D(2026, 12, 6)));
   EXPECT_FALSE(PeriodEndTooOld(D(2026, 10, 7), *vb::Date::Make(2026, 12, 6, 23, 59, 59)));
-}
-
-TEST(RunChecks, SyteLineNeedsANumericProfitSharingRate) {
-  EXPECT_TRUE(ProfitSharingRateValid("SyteLine", ".07"));
-  EXPECT_FALSE(ProfitSharingRateValid("SyteLine", ""));
-  EXPECT_FALSE(ProfitSharingRateValid("SyteLine", "seven"));
-  EXPECT_TRUE(ProfitSharingRateValid("Falcon", ""));
 }
 
 }  // namespace

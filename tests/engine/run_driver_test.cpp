@@ -33,18 +33,6 @@ Lines Trailer(QvLedgerloom&) { return {"TRL"}; }
 
 constexpr const char* kInBalance = "Journal Entry is in Balance!";
 
-TEST_F(RunTest, HeaderAndTrailerRecordsFrameTheJournal) {
-  FinPacHooks& h = catalog.HooksOf("QuickBooks 2006");  // a whole-file writer with both
-  h.writer = EchoWriter;
-  h.header = Header;
-  h.trailer = Trailer;
-  Prepare("QuickBooks 2006", {Record("4000", ".00", ".00")});
-  Run();
-  EXPECT_EQ(Journal("123113026.iif"), "HDR\r\nline \r\nTRL\r\n");
-  ASSERT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(boxes.Shown()[0].title, kInBalance);
-}
-
 TEST_F(RunTest, AWriterErrorEndsTheRunWithOneMessageAndNoTrailer) {
   FinPacHooks& h = catalog.HooksOf("QuickBooks 2006");
   h.writer = ThrowAfterOneLine;
@@ -86,27 +74,6 @@ TEST_F(RunTest, AnErrorWhileWritingTheOffsetIsReportedAndNothingClaimsSuccess) {
   EXPECT_EQ(shown.back(), "QvLedgerloom - AccPac (new) | The AccPac (new) Journal Entry was stopped by an "
                           "error:\r\rType mismatch");
   EXPECT_EQ(Journal(), "line 4000\r\nline 9999\r\n");
-}
-
-TEST_F(RunTest, APackageWithoutItsWriterIsRefusedBeforeAnythingIsCreated) {
-  Prepare("AccPac (new)", {Record("4000", ".00", ".00")});
-  Run();
-  EXPECT_EQ(Shown(), Lines{"QvLedgerloom | AccPac (new) is not available in this version."});
-  EXPECT_FALSE(window->run.Ready);
-  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "123113026.txt"));
-  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "Audit_trail.txt"));
-}
-
-TEST_F(RunTest, DecliningToCreateTheOutputFolderWritesNothing) {
-  catalog.HooksOf("AccPac (new)").writer = EchoWriter;
-  Prepare("AccPac (new)", {Record("4000", "1.00", ".00")}, "c:\\gl\\new");
-  boxes.QueueAnswer(dialogs::kNo);
-  Run();
-  ASSERT_EQ(boxes.Shown().size(), 1u);
-  EXPECT_EQ(boxes.Shown()[0].title, "OK to Proceed?");
-  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "new"));
-  EXPECT_FALSE(window->run.Ready);
-  EXPECT_FALSE(window->run.Files.IsOpen(1));
 }
 
 TEST_F(RunTest, TheInputIsNeverWrittenOver) {

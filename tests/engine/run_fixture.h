@@ -1,20 +1,10 @@
 #pragma once
-// A main window set up for a run: drive c: in a temporary folder, scripted
-// boxes, a fixed clock (12/6/2026) and a catalog of the test's own, so that
-// a test can attach writers that misbehave without touching the program's.
-#include <gtest/gtest.h>
-
-#include <memory>
+// A main window set up for a run over records in c:\gl\gl.txt.
 #include <string>
 #include <vector>
 
-#include "engine/catalog.h"
 #include "engine/run_state.h"
-#include "platform/dialogs/scripted_dialogs.h"
-#include "platform/paths/paths.h"
-#include "platform/vb/clock.h"
-#include "support/tempdir.h"
-#include "window/qvledgerloom.h"
+#include "window/window_fixture.h"
 
 namespace qvl::test {
 
@@ -26,20 +16,18 @@ inline std::string Record(const std::string& account, const std::string& debits,
          right("1.00", 11) + right(debits, 14) + right(credits, 14) + "\r\n";
 }
 
-class RunTest : public ::testing::Test {
+inline std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+    lines.push_back(text.substr(at, end - at));
+  return lines;
+}
+
+class RunTest : public WindowTest {
  protected:
   void SetUp() override {
-    paths::UnmapAll();
-    paths::MapDrive('c', c.path());
-    dialogs::SetCurrent(&boxes);
-    window = std::make_unique<QvLedgerloom>();
-    window->run.catalog = &catalog;
+    WindowTest::SetUp();
     std::filesystem::create_directories(c / "gl");
-  }
-  void TearDown() override {
-    window.reset();
-    dialogs::SetCurrent(nullptr);
-    paths::UnmapAll();
   }
 
   // The run parameters of a valid run of `package` over the records.
@@ -55,15 +43,7 @@ class RunTest : public ::testing::Test {
     w.QvInputFile.SetText("c:\\gl\\gl.txt");
     w.QvOutputPath.SetText(output);
     w.Details.SetValue(true);
-    Choose(package);
-  }
-  void Choose(const std::string& package) {
-    int index = window->PickFinPac.IndexOf(package);
-    if (index < 0) {
-      window->PickFinPac.AddItem(package);
-      index = window->PickFinPac.ListCount() - 1;
-    }
-    window->PickFinPac.SetListIndex(index);
+    ChoosePackage(package);
   }
   void Run() { window->cmdInterface.Click(); }
 
@@ -75,12 +55,10 @@ class RunTest : public ::testing::Test {
   }
   std::string Journal(const std::string& name = "123113026.txt") const { return ReadBytes(c / "gl" / name); }
   std::string Audit() const { return ReadBytes(c / "gl" / "Audit_trail.txt"); }
-
-  TempDir c;
-  dialogs::ScriptedDialogs boxes;
-  vb::ScopedFixedClock clock{*vb::Date::Make(2026, 12, 6, 9)};
-  FinPacCatalog catalog;
-  std::unique_ptr<QvLedgerloom> window;
+  // The journal's lines without their line ends.
+  std::vector<std::string> JournalLines(const std::string& name = "123113026.txt") const {
+    return SplitLines(Journal(name));
+  }
 };
 
 }  // namespace qvl::test

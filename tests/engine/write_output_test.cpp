@@ -40,14 +40,9 @@ class WriteOutputRecTest : public RunTest {
 };
 
 TEST_F(WriteOutputRecTest, EachWriteModePutsTheLineOnTheJournalItsOwnWay) {
-  Open("AccPac (new)");
-  Load(Record("4000", "10.00", ".00"));
-  Write("first");
-  Write("second");
-  EXPECT_EQ(JournalText(), "first\r\nsecond\r\n");
-
   // Lines the package breaks itself run together.
   Open("ADP/GL");
+  Load(Record("4000", "10.00", ".00"));
   Write("AB");
   Write("CD");
   EXPECT_EQ(JournalText(), "ABCD");
@@ -133,17 +128,6 @@ TEST_F(WriteOutputRecTest, ASummarizedEntryCountsItsNetOnceHoweverManyLinesItBec
   Write("credit line");
   EXPECT_EQ(run().Audit_Total, vb::CCur("-10.5"));
   EXPECT_TRUE(run().Debit_Amount.IsZero());
-}
-
-TEST_F(WriteOutputRecTest, TheSummarizedOptionAloneDoesNotMakeALineSummarized) {
-  // The option can stay selected under a package that never summarizes; its
-  // lines count their own amounts, not a net left over from another run.
-  Open("AccPac AdvSeries CE v5.2");
-  window->Summarized.SetValue(true);
-  run().curSumAmount = vb::CCur("99");
-  Load(Record("4000", "10.00", ".00"));
-  Write("line");
-  EXPECT_EQ(run().Audit_Total, vb::CCur("10"));
 }
 
 TEST(Fields, DelimitedFieldsAreQuotedOnlyWhereTheLayoutSays) {

@@ -23,17 +23,6 @@ TEST(ScenarioScript, WordsAreSplitOnBlanksWithQuotesHoldingBlanksAndEmptyTexts) 
   EXPECT_TRUE(SplitLine("   # only a comment").empty());
 }
 
-TEST(ScenarioScript, ActionsKeepTheirLineNumbers) {
-  const std::vector<Action> actions = ParseScript("# a run\ntoday 2026-12-06\n\nanswer 6\r\nreply-cancel");
-  ASSERT_EQ(actions.size(), 3u);
-  EXPECT_EQ(actions[0].line, 2u);
-  EXPECT_EQ(actions[0].args, Words{"2026-12-06"});
-  EXPECT_EQ(actions[1].line, 4u);
-  EXPECT_EQ(actions[1].verb, "answer");
-  EXPECT_EQ(actions[2].verb, "reply-cancel");
-  EXPECT_TRUE(actions[2].args.empty());
-}
-
 TEST(ScenarioScript, UnknownActionsWrongArgumentCountsAndOpenQuotesAreRefusedWithTheirLine) {
   const auto refusal = [](std::string_view text) {
     try {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "window/company_settings.h"
-#include "window/wired_window.h"
+#include "window/window_fixture.h"
 
 namespace qvl::test {
 namespace {
@@ -42,10 +42,6 @@ class CompanySettingsTest : public WiredWindowTest {
   void TypeCompany(const std::string& text) {
     window->cmboCoNum.SetText(text);
     window->cmboCoNum.LostFocus();
-  }
-
-  const CompanySettings& Record(int position) {
-    return window->companySettings.CompanySettingsTable[static_cast<std::size_t>(position)];
   }
 
   std::vector<std::string> Prompts() const {
@@ -96,11 +92,12 @@ TEST_F(CompanySettingsTest, LoadingAppliesTheFirstCompany) {
   EXPECT_FALSE(window->cmdHideSample.Visible());
 }
 
-TEST_F(CompanySettingsTest, ChoosingAndChangingACompanyRewritesTheFile) {
+TEST_F(CompanySettingsTest, ChoosingACompanyAppliesItsValuesAndOnlyTheOneChosenAtCloseIsStored) {
   fs::create_directories(c / "in");
   fs::create_directories(c / "out" / "a12");
   WriteSettings(kThreeCompanies);
   window->Load();
+  window->txtOverhead.SetText("99");  // company 12's, lost when another is chosen
 
   window->cmboCoNum.SetListIndex(1);
   EXPECT_EQ(window->PickFinPac.Text(), "QuickBooks 2006");
@@ -110,6 +107,7 @@ TEST_F(CompanySettingsTest, ChoosingAndChangingACompanyRewritesTheFile) {
   EXPECT_TRUE(window->rdoClrN.Value());
   EXPECT_FALSE(window->rdoClrY.Value());
   EXPECT_EQ(window->txtFacility.Text(), "1");  // its own, empty, facility code
+  window->txtDelim.SetText("*");  // lost too
 
   window->cmboCoNum.SetListIndex(2);
   EXPECT_EQ(window->PickFinPac.Text(), "NetSuite");
@@ -136,25 +134,6 @@ TEST_F(CompanySettingsTest, ChoosingAndChangingACompanyRewritesTheFile) {
       R"(" 7 ","63","","","04/30/2026","","0","0","0","0","0","","0","/","1","0","1","0","","0042")"
       "\r\n");
   EXPECT_FALSE(fs::exists(c / "temp" / "QvJE_Control.csv.tmp"));
-}
-
-TEST_F(CompanySettingsTest, EditsBelongToTheCompanyChosenAtClose) {
-  fs::create_directories(c / "in");
-  fs::create_directories(c / "out" / "a12");
-  WriteSettings(kThreeCompanies);
-  window->Load();
-  window->txtOverhead.SetText("99");  // company 12, then lost
-  window->cmboCoNum.SetListIndex(1);
-  window->txtDelim.SetText("*");
-  window->Unload();
-  EXPECT_EQ(
-      ReadBytes(SettingsFile()),
-      R"("12","28","c:\in\pay12.txt","c:\out","01/31/2026","02/05/2026","-1","0","0","-1","1","03","1","-","0","1","0","1","25","0007")"
-      "\r\n"
-      R"("A12","67","c:\in\a12, payroll.txt","c:\out\a12","02/28/2026","","0","-1","-1","0","0","","0","*","0","1","0","0","23","1")"
-      "\r\n"
-      R"(" 7 ","50","","","03/31/2026","","0","0","0","0","0","","0","/","0","0","1","0","","")"
-      "\r\n");
 }
 
 TEST_F(CompanySettingsTest, ClosingWithNoCompanyChosenWritesTheRecordsAsRead) {
@@ -186,44 +165,15 @@ TEST_F(CompanySettingsTest, TheStoredPackageIsLaidOutAfterEveryValueIsInPlace) {
   EXPECT_TRUE(window->txtDelim.Visible());
 }
 
-TEST_F(CompanySettingsTest, NoSettingsFileIsReportedAndCreatedAtClose) {
-  window->Load();
-  ASSERT_EQ(boxes.Shown().size(), 1u);
-  const dialogs::ShownBox& box = boxes.Shown()[0];
-  EXPECT_EQ(box.prompt, "No default settings file found.\r\rPath not found\r\rA new one will be created in c:\\temp");
-  EXPECT_EQ(box.title, "QvLedgerloom");
-  EXPECT_EQ(box.buttons, dialogs::Buttons::OK);
-  EXPECT_EQ(window->pdEndDate.Text(), "12/6/2026");
-  EXPECT_EQ(window->cmboCoNum.ListCount(), 0);
-  EXPECT_EQ(window->PickFinPac.ListIndex(), 0);
-  EXPECT_FALSE(window->Summarized.Visible());  // entry 0's layout
-  EXPECT_EQ(window->txtFacility.Text(), "1234");
-  EXPECT_EQ(window->Caption(), "Quorvanta Ledgerloom - v71.0");
-
-  TypeCompany("77");
-  EXPECT_EQ(window->cmboCoNum.Items(), Items{"77"});
-  EXPECT_EQ(window->cmboCoNum.ListIndex(), 0);
-  // A new company starts from an empty record.
-  EXPECT_EQ(window->pdEndDate.Text(), "");
-  EXPECT_EQ(window->chkJobCode.Value(), 0);
-  EXPECT_EQ(window->txtFacility.Text(), "1");
-  window->pdEndDate.SetText("12/31/2026");
-  window->Unload();
-
-  // The folder is made as "C:\Temp"; the settings file is found in it
-  // whatever the case of its name.
-  EXPECT_TRUE(fs::is_directory(c / "Temp"));
-  EXPECT_EQ(ReadBytes(*paths::ToHost(kControlFile)),
-            R"("77","0","","","12/31/2026","","0","0","0","0","0","","0","","0","0","0","0","","1")"
-            "\r\n");
-}
-
-TEST_F(CompanySettingsTest, NoSettingsFileInAnExistingFolder) {
+TEST_F(CompanySettingsTest, NoSettingsFileIsReportedTodayIsThePeriodEndAndClosingWritesAnEmptyFile) {
   fs::create_directories(c / "temp");
   window->Load();
   EXPECT_EQ(Prompts(), std::vector<std::string>{
                            "No default settings file found.\r\rFile not found\r\rA new one will be created in c:\\temp"});
-  // Closing with no company typed writes an empty file.
+  EXPECT_EQ(window->pdEndDate.Text(), "12/6/2026");
+  EXPECT_EQ(window->PickFinPac.ListIndex(), 0);
+  EXPECT_FALSE(window->Summarized.Visible());  // entry 0's layout
+  EXPECT_EQ(window->txtFacility.Text(), "1234");
   window->Unload();
   EXPECT_TRUE(fs::exists(SettingsFile()));
   EXPECT_EQ(ReadBytes(SettingsFile()), "");
@@ -250,43 +200,6 @@ TEST_F(CompanySettingsTest, AnEmptySettingsFileGivesTheEmptyRecord) {
   EXPECT_EQ(window->cmboCoNum.ListCount(), 0);
 }
 
-TEST_F(CompanySettingsTest, EachLineIsReadOnItsOwn) {
-  WriteSettings(
-      // Two values only.
-      R"("S1","5")"
-      "\r\n"
-      // Nineteen values: no facility code.
-      R"("S2","9","c:\in\s2.txt","","05/31/2026","","0","-1","0","0","1","","1","-","0","0","0","1","23")"
-      "\r\n"
-      // A package index that is not a number.
-      R"("S3","x","","","","","0","0","0","0","1","","0","","0","0","0","0","","0009")"
-      "\r\n"
-      // Values past the twentieth.
-      R"("S4","2","","","","","0","0","0","0","0","","0","","0","0","0","0","","0004","extra","more")");
-  window->Load();
-  EXPECT_EQ(window->cmboCoNum.Items(), (Items{"S1", "S2", "S3", "S4"}));
-
-  CompanySettings s1;
-  s1.CoNum = "S1";
-  s1.FinPacIndex = 5;
-  EXPECT_EQ(Record(0), s1);
-
-  EXPECT_EQ(Record(1).FinPacIndex, 9);
-  EXPECT_EQ(Record(1).InputFile, "c:\\in\\s2.txt");
-  EXPECT_EQ(Record(1).DateYYYY, -1);
-  EXPECT_EQ(Record(1).ApplyOverhead, 1);
-  EXPECT_EQ(Record(1).OverheadPct, "23");
-  EXPECT_EQ(Record(1).FacilityCode, "");
-
-  EXPECT_EQ(Record(2).CoNum, "S3");
-  EXPECT_EQ(Record(2).FinPacIndex, 0);  // not the line before's 9
-  EXPECT_EQ(Record(2).Period13, 1);
-  EXPECT_EQ(Record(2).FacilityCode, "0009");
-
-  EXPECT_EQ(Record(3).CoNum, "S4");
-  EXPECT_EQ(Record(3).FacilityCode, "0004");
-}
-
 TEST_F(CompanySettingsTest, StoredValuesThatNoLongerFitAreSkipped) {
   WriteSettings(R"("1","120","nofolder.txt","c:\gone","06/30/2026","","0","0","0","0","7","","1","","0","0","0","0","","")"
                 "\r\n"
@@ -306,76 +219,25 @@ TEST_F(CompanySettingsTest, StoredValuesThatNoLongerFitAreSkipped) {
   EXPECT_EQ(window->pdEndDate.Text(), "07/31/2026");
 }
 
-TEST_F(CompanySettingsTest, CompaniesPastTheFiftiethAreKeptUnchanged) {
-  std::string file;
-  std::string expected;
-  for (int n = 1; n <= 50; ++n) {
-    const std::string line = "\"" + std::to_string(n) +
-                              R"(","1","","","","","0","0","0","0","0","","0","","0","0","0","0","","0001")";
-    file += line + "\r\n";
-    expected += line + "\r\n";
-    if (n == 20) file += "\"0\",\"3\"\r\n";  // holds no company: dropped
-  }
-  // Past the table, written in another hand than the program writes.
-  const std::vector<std::string> past = {"51,2,c:\\x.txt", "\"52\" , \"4\"", "\"53\",\"1\",,,,,,,,,,,,,,,,,,,,",
-                                         "54", "\"55\",\"1\"", "\"56\"", "\"57\"", "\"58\"", "\"59\"", "\"60\""};
-  for (const std::string& line : past) {
-    file += line + "\r\n";
-    expected += line + "\r\n";
-  }
-  WriteSettings(file);
-  window->Load();
-  EXPECT_EQ(window->cmboCoNum.ListCount(), 50);
-  EXPECT_EQ(window->cmboCoNum.List(49), "50");
-
-  // The table is full: a new company number finds no record.
-  TypeCompany("61");
-  EXPECT_EQ(window->cmboCoNum.ListCount(), 50);
-
-  window->cmboCoNum.SetListIndex(0);
-  window->Unload();
-  EXPECT_EQ(ReadBytes(SettingsFile()), expected);
-}
-
-TEST_F(CompanySettingsTest, ATypedCompanyIsAddedOnce) {
+TEST_F(CompanySettingsTest, ATypedCompanyIsAddedOnceAndStoredOnlyWhenChosenAtClose) {
   WriteSettings(kThreeCompanies);
   window->Load();
-
   TypeCompany("55");
-  EXPECT_EQ(window->cmboCoNum.Items(), (Items{"12", "A12", " 7 ", "55"}));
   EXPECT_EQ(window->cmboCoNum.ListIndex(), 3);
   EXPECT_EQ(window->pdEndDate.Text(), "");  // its empty record
-  EXPECT_EQ(window->txtFacility.Text(), "1");
-
   TypeCompany("56");
   TypeCompany("55");
-  TypeCompany("12");
   TypeCompany("A12");
-  EXPECT_EQ(window->cmboCoNum.Items(), (Items{"12", "A12", " 7 ", "55", "56"}));
+  TypeCompany("a12");  // not the same text as A12
+  EXPECT_EQ(window->cmboCoNum.Items(), (Items{"12", "A12", " 7 ", "55", "56", "a12"}));
 
-  TypeCompany("012");  // not the same text as 12
-  TypeCompany("a12");  // nor as A12
-  EXPECT_EQ(window->cmboCoNum.Items(), (Items{"12", "A12", " 7 ", "55", "56", "012", "a12"}));
-
-  // Only the company chosen at close is stored.
   window->cmboCoNum.SetListIndex(4);
   window->pdEndDate.SetText("08/31/2026");
   window->Unload();
   const std::string written = ReadBytes(SettingsFile());
   EXPECT_NE(written.find(R"("56","0","","","08/31/2026")"), std::string::npos) << written;
   EXPECT_EQ(written.find("\"55\""), std::string::npos) << written;
-  EXPECT_EQ(written.find("\"012\""), std::string::npos) << written;
-}
-
-TEST_F(CompanySettingsTest, ChoosingACompanyAppliesItsFacilityCode) {
-  WriteSettings(kThreeCompanies);
-  window->Load();
-  EXPECT_EQ(window->txtFacility.Text(), "0007");
-  window->cmboCoNum.SetListIndex(2);
-  EXPECT_EQ(window->txtFacility.Text(), "1");
-  window->txtFacility.SetText("0555");
-  window->cmboCoNum.SetListIndex(0);
-  EXPECT_EQ(window->txtFacility.Text(), "0007");
+  EXPECT_EQ(written.find("\"a12\""), std::string::npos) << written;
 }
 
 TEST_F(CompanySettingsTest, AnUnreadableSettingsFileIsReportedAndNeverWrittenOver) {
@@ -416,19 +278,6 @@ TEST_F(CompanySettingsTest, NoFolderForTheSettingsFile) {
                 "No default settings file found.\r\rPath not found\r\rA new one will be created in c:\\temp",
                 "Unable to store QvJE_Control Information.Path not found"}));
   EXPECT_EQ(ReadBytes(c / "temp"), "a file where the folder belongs");
-}
-
-TEST(SettingsLineTest, QuotesEveryValue) {
-  CompanySettings r;
-  r.CoNum = " 7 ";
-  r.FinPacIndex = -1;
-  r.InputFile = "c:\\in\\a, b.txt";
-  r.DateYY = -1;
-  r.Period13 = 1;
-  r.FacilityCode = "0001";
-  const std::string line = SettingsLine(r);
-  EXPECT_EQ(line, R"(" 7 ","-1","c:\in\a, b.txt","","","","-1","0","0","0","1","","0","","0","0","0","0","","0001")");
-  EXPECT_EQ(ParseSettingsLine(line), r);
 }
 
 }  // namespace

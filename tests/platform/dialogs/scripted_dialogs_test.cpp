@@ -5,8 +5,6 @@
 namespace qvl::dialogs {
 namespace {
 
-using Type = ShownBox::Type;
-
 TEST(ScriptedDialogsTest, AnOkBoxTakesAQueuedOneOnlyWhenItIsNext) {
   ScriptedDialogs d;
   d.QueueAnswer(kYes);
@@ -53,24 +51,6 @@ TEST(ScriptedDialogsTest, InputBoxesTakeRepliesAndTellCancelApart) {
   d.QueueAnswer(kYes);
   EXPECT_THROW(d.InputBox("An answer queued?"), UnexpectedDialog);
   EXPECT_EQ(d.Pending(), 1u);  // a failing box takes nothing
-}
-
-TEST(ScriptedDialogsTest, RecordsEveryBoxWithTheTitleShown) {
-  ScriptedDialogs d;
-  d.QueueAnswer(kNo);
-  d.QueueReply("x");
-  d.MsgBox("Hello");
-  d.MsgBox("Proceed?", Buttons::YesNo, "OK to Proceed?");
-  d.InputBox("Name?", "", "dflt");
-  ASSERT_EQ(d.Shown().size(), 3u);
-  EXPECT_EQ(d.Shown()[0].title, "QvLedgerloom");
-  EXPECT_EQ(d.Shown()[0].type, Type::Message);
-  EXPECT_EQ(d.Shown()[1].answer, kNo);
-  EXPECT_EQ(d.Shown()[1].buttons, Buttons::YesNo);
-  EXPECT_EQ(d.Shown()[2].type, Type::Input);
-  EXPECT_EQ(d.Shown()[2].title, "QvLedgerloom");
-  EXPECT_EQ(d.Shown()[2].defaultText, "dflt");
-  EXPECT_EQ(d.Shown()[2].reply, "x");
 }
 
 TEST(ScriptedDialogsTest, TranscriptLines) {

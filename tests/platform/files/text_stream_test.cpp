@@ -4,38 +4,17 @@
 #include <unistd.h>
 
 #include "platform/files/numbered_files.h"
-#include "platform/paths/paths.h"
-#include "platform/vb/error.h"
-#include "support/tempdir.h"
+#include "platform/fixtures.h"
 
 namespace qvl::files {
 namespace {
 
 namespace fs = std::filesystem;
+using test::ErrorNumber;
 using test::ReadBytes;
-using test::TempDir;
 using test::WriteBytes;
 
-class TextStreamTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    paths::UnmapAll();
-    paths::MapDrive('c', dir_.path());
-  }
-  void TearDown() override { paths::ResetDefaultDrives(); }
-
-  template <typename F>
-  static int ErrorOf(F&& f) {
-    try {
-      f();
-    } catch (const vb::Error& e) {
-      return e.number();
-    }
-    return 0;
-  }
-
-  TempDir dir_;
-};
+using TextStreamTest = test::DriveCTest;
 
 TEST_F(TextStreamTest, LinesEndInCrLfAndWriteAddsNothing) {
   auto a = CreateTextFile("c:\\JE0131.txt");
@@ -81,11 +60,18 @@ TEST_F(TextStreamTest, CreatingOverwritesAnExistingFileFoundInAnyCase) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir_ / "Out"), fs::directory_iterator()), 1);
 }
 
-TEST_F(TextStreamTest, AMissingFolderIsPathNotFoundUntilItIsCreated) {
-  EXPECT_EQ(ErrorOf([&] { CreateTextFile("c:\\Journals\\JE0131.txt"); }), vb::kPathNotFound);
+TEST_F(TextStreamTest, CreatingFailsWithTheRuntimeNumbersUntilTheFolderIsCreated) {
+  EXPECT_EQ(ErrorNumber([&] { CreateTextFile("c:\\Journals\\JE0131.txt"); }), vb::kPathNotFound);
   WriteBytes(dir_ / "afile", "x");
-  EXPECT_EQ(ErrorOf([&] { CreateTextFile("c:\\afile\\JE0131.txt"); }), vb::kPathNotFound);
-  EXPECT_EQ(ErrorOf([&] { CreateTextFile("q:\\JE0131.txt"); }), vb::kPathNotFound);
+  EXPECT_EQ(ErrorNumber([&] { CreateTextFile("c:\\afile\\JE0131.txt"); }), vb::kPathNotFound);
+  EXPECT_EQ(ErrorNumber([&] { CreateTextFile("q:\\JE0131.txt"); }), vb::kPathNotFound);
+  fs::create_directory(dir_ / "JE0131.txt");
+  EXPECT_EQ(ErrorNumber([&] { CreateTextFile("c:\\JE0131.txt"); }), vb::kPermissionDenied);
+  if (::geteuid() != 0) {  // root ignores permissions
+    fs::create_directory(dir_ / "ro");
+    fs::permissions(dir_ / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+    EXPECT_EQ(ErrorNumber([&] { CreateTextFile("c:\\ro\\x.txt"); }), vb::kPermissionDenied);
+  }
 
   CreateFolder("c:\\Journals");
   auto a = CreateTextFile("c:\\journals\\JE0131.txt");
@@ -97,21 +83,9 @@ TEST_F(TextStreamTest, AMissingFolderIsPathNotFoundUntilItIsCreated) {
 TEST_F(TextStreamTest, CreateFolderFailsWhenItExistsOrItsParentIsMissing) {
   CreateFolder("c:\\Temp");
   EXPECT_TRUE(fs::is_directory(dir_ / "Temp"));
-  EXPECT_EQ(ErrorOf([&] { CreateFolder("C:\\TEMP"); }), vb::kFileAlreadyExists);
-  EXPECT_EQ(ErrorOf([&] { CreateFolder("c:\\a\\b"); }), vb::kPathNotFound);
+  EXPECT_EQ(ErrorNumber([&] { CreateFolder("C:\\TEMP"); }), vb::kFileAlreadyExists);
+  EXPECT_EQ(ErrorNumber([&] { CreateFolder("c:\\a\\b"); }), vb::kPathNotFound);
   EXPECT_FALSE(fs::exists(dir_ / "a"));
-}
-
-TEST_F(TextStreamTest, AFolderInTheFilesPlaceIsRefused) {
-  fs::create_directory(dir_ / "JE0131.txt");
-  EXPECT_EQ(ErrorOf([&] { CreateTextFile("c:\\JE0131.txt"); }), vb::kPermissionDenied);
-}
-
-TEST_F(TextStreamTest, AReadOnlyFolderIsPermissionDenied) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root ignores permissions";
-  fs::create_directory(dir_ / "ro");
-  fs::permissions(dir_ / "ro", fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(ErrorOf([&] { CreateTextFile("c:\\ro\\x.txt"); }), vb::kPermissionDenied);
 }
 
 TEST_F(TextStreamTest, AFullDiskIsReportedNotSwallowed) {
@@ -119,12 +93,12 @@ TEST_F(TextStreamTest, AFullDiskIsReportedNotSwallowed) {
   paths::MapDrive('d', "/dev");
   auto a = CreateTextFile("d:\\full");
   a.WriteLine("a line that only reaches the buffer");
-  EXPECT_EQ(ErrorOf([&] { a.Close(); }), 61);
+  EXPECT_EQ(ErrorNumber([&] { a.Close(); }), 61);
   EXPECT_FALSE(a.IsOpen());
 
   // A large write fails while writing, before the close.
   auto b = CreateTextFile("d:\\full");
-  EXPECT_EQ(ErrorOf([&] {
+  EXPECT_EQ(ErrorNumber([&] {
               for (int i = 0; i < 100000; ++i) b.WriteLine("0000000000000000000000000000000000000000");
             }),
             61);
@@ -134,11 +108,11 @@ TEST_F(TextStreamTest, ClosedStreamsRefuseWritesAndCloseQuietly) {
   auto a = CreateTextFile("c:\\x.txt");
   a.Close();
   a.Close();
-  EXPECT_EQ(ErrorOf([&] { a.WriteLine("late"); }), vb::kBadFileNameOrNumber);
-  EXPECT_EQ(ErrorOf([&] { a.Write("late"); }), vb::kBadFileNameOrNumber);
+  EXPECT_EQ(ErrorNumber([&] { a.WriteLine("late"); }), vb::kBadFileNameOrNumber);
+  EXPECT_EQ(ErrorNumber([&] { a.Write("late"); }), vb::kBadFileNameOrNumber);
   TextStream never;
   EXPECT_FALSE(never.IsOpen());
-  EXPECT_EQ(ErrorOf([&] { never.Write("x"); }), vb::kBadFileNameOrNumber);
+  EXPECT_EQ(ErrorNumber([&] { never.Write("x"); }), vb::kBadFileNameOrNumber);
 }
 
 TEST_F(TextStreamTest, StreamsMoveAndADroppedStreamStillWritesItsText) {

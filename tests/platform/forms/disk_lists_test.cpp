@@ -16,22 +16,15 @@ namespace fs = std::filesystem;
 using Names = std::vector<std::string>;
 
 TEST(MatchesPatternTest, GlobsCompareCaseInsensitively) {
-  EXPECT_TRUE(MatchesPattern("*.txt", "gl.txt"));
-  EXPECT_TRUE(MatchesPattern("*.txt", "GL.TXT"));
-  EXPECT_FALSE(MatchesPattern("*.txt", "gl.csv"));
-  EXPECT_FALSE(MatchesPattern("*.txt", "gl.txt.bak"));
-  EXPECT_TRUE(MatchesPattern("*.txt;*.csv", "gl.csv"));
-  EXPECT_TRUE(MatchesPattern("*.txt; *.csv", "gl.CSV"));
-  EXPECT_FALSE(MatchesPattern("*.txt;*.csv", "gl.xls"));
   // "*txt" takes any name ending in "txt", with or without a dot.
-  EXPECT_TRUE(MatchesPattern("*txt", "GLtxt"));
-  EXPECT_TRUE(MatchesPattern("*txt", "a.txt"));
-  EXPECT_FALSE(MatchesPattern("*txt", "a.txt1"));
-  EXPECT_TRUE(MatchesPattern("*.*", "README"));
-  EXPECT_TRUE(MatchesPattern("gl?.txt", "gl1.txt"));
-  EXPECT_FALSE(MatchesPattern("gl?.txt", "gl12.txt"));
-  EXPECT_TRUE(MatchesPattern("*a*b*", "xxaxxbxx"));
-  EXPECT_FALSE(MatchesPattern("", "a"));
+  const std::pair<const char*, const char*> matches[] = {
+      {"*.txt", "GL.TXT"}, {"*.txt;*.csv", "gl.csv"}, {"*.txt; *.csv", "gl.CSV"}, {"*txt", "GLtxt"},
+      {"*txt", "a.txt"},   {"*.*", "README"},         {"gl?.txt", "gl1.txt"},     {"*a*b*", "xxaxxbxx"}};
+  for (const auto& [pattern, name] : matches) EXPECT_TRUE(MatchesPattern(pattern, name)) << pattern << " " << name;
+  const std::pair<const char*, const char*> others[] = {{"*.txt", "gl.csv"},   {"*.txt", "gl.txt.bak"},
+                                                        {"*.txt;*.csv", "gl.xls"}, {"*txt", "a.txt1"},
+                                                        {"gl?.txt", "gl12.txt"}, {"", "a"}};
+  for (const auto& [pattern, name] : others) EXPECT_FALSE(MatchesPattern(pattern, name)) << pattern << " " << name;
 }
 
 class DiskListsTest : public ::testing::Test {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-#include "support/tempdir.h"
+#include "platform/fixtures.h"
 
 namespace qvl::paths {
 namespace {
@@ -12,15 +12,7 @@ namespace fs = std::filesystem;
 using test::TempDir;
 using test::WriteBytes;
 
-class PathsTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    UnmapAll();
-    MapDrive('c', dir_.path());
-  }
-  void TearDown() override { ResetDefaultDrives(); }
-  TempDir dir_;
-};
+using PathsTest = test::DriveCTest;
 
 TEST_F(PathsTest, ExistingComponentsAreFoundInAnyCase) {
   fs::create_directory(dir_ / "temp");

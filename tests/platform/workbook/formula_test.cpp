@@ -2,10 +2,10 @@
 // the workbook keeps for readers that do not calculate.
 #include <gtest/gtest.h>
 
+#include "platform/fixtures.h"
 #include "platform/workbook/biff.h"
 #include "platform/workbook/formula.h"
 #include "platform/workbook/workbook.h"
-#include "workbook_fixture.h"
 
 namespace qvl::workbook {
 namespace {
@@ -110,7 +110,7 @@ TEST_F(FormulaResults, CircularFormulasDoNotHang) {
 }
 
 TEST_F(FormulaResults, RefusedFormulaIsAnError) {
-  EXPECT_EQ(testing::ErrorNumber([&] { sheet.Range("A1").Value("=VLOOKUP(1,A2:B3,2)"); }), kApplicationError);
+  EXPECT_EQ(test::ErrorNumber([&] { sheet.Range("A1").Value("=VLOOKUP(1,A2:B3,2)"); }), kApplicationError);
   sheet.Range("A2").NumberFormat("@");
   sheet.Range("A2").Value("=VLOOKUP(1,A2:B3,2)");  // a text cell takes it as text
   EXPECT_EQ(At("A2"), CellValue::Text("=VLOOKUP(1,A2:B3,2)"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sys/wait.h>
 
 #include <array>
 #include <cmath>
@@ -16,10 +17,10 @@
 #define QVL_HAVE_FREEXL_HEADER 1
 #endif
 
+#include "platform/fixtures.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/cp1252.h"
 #include "platform/workbook/workbook.h"
-#include "workbook_fixture.h"
 
 namespace qvl::workbook {
 namespace {
@@ -83,13 +84,37 @@ std::string Utf8(std::string_view cp1252) {
   return out;
 }
 
+struct CommandResult {
+  int status = -1;
+  std::string output;
+};
+
+// Runs a shell command, collecting what it prints on standard output.
+CommandResult RunCommand(const std::string& command) {
+  CommandResult result;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return result;
+  std::array<char, 4096> buffer;
+  std::size_t n;
+  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.output.append(buffer.data(), n);
+  const int status = ::pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+std::string Quote(const std::filesystem::path& p) {
+  std::string out = "'";
+  for (char c : p.string()) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
 std::string Unhex(const std::string& h) {
   std::string out;
   for (std::size_t i = 0; i + 1 < h.size(); i += 2) out += static_cast<char>(std::stoi(h.substr(i, 2), nullptr, 16));
   return out;
 }
 
-class IndependentReaders : public testing::DriveCTest {
+class IndependentReaders : public test::DriveCTest {
  protected:
   void SetUp() override {
     DriveCTest::SetUp();
@@ -131,7 +156,7 @@ struct XlrdCounts {
 // type, bold, underline, centring, number format) and column width.
 XlrdCounts CompareWithXlrd(const Workbook& book, const std::filesystem::path& script, const std::filesystem::path& file) {
   XlrdCounts n;
-  auto result = testing::Run("/usr/bin/python3 " + testing::Quote(script) + " " + testing::Quote(file));
+  auto result = RunCommand("/usr/bin/python3 " + Quote(script) + " " + Quote(file));
   EXPECT_EQ(result.status, 0) << result.output;
   std::istringstream lines(result.output);
   std::string line;
@@ -194,7 +219,7 @@ XlrdCounts CompareWithXlrd(const Workbook& book, const std::filesystem::path& sc
 class Xlrd : public IndependentReaders {
  protected:
   void SetUp() override {
-    if (testing::Run("/usr/bin/python3 -c 'import xlrd' 2>/dev/null").status != 0) {
+    if (RunCommand("/usr/bin/python3 -c 'import xlrd' 2>/dev/null").status != 0) {
       GTEST_SKIP() << "python3-xlrd is not installed (/usr/bin/python3 cannot import xlrd)";
     }
     IndependentReaders::SetUp();
@@ -330,18 +355,18 @@ TEST_F(IndependentReaders, FreeXlReadsEveryValue) {
 class LibreOffice : public IndependentReaders {
  protected:
   void SetUp() override {
-    if (testing::Run("command -v soffice >/dev/null 2>&1").status != 0) {
+    if (RunCommand("command -v soffice >/dev/null 2>&1").status != 0) {
       GTEST_SKIP() << "LibreOffice (soffice) is not installed (libreoffice-calc-nogui)";
     }
     IndependentReaders::SetUp();
   }
 
   // soffice with a profile of its own, so parallel runs do not collide.
-  testing::CommandResult Convert(const std::string& to, const std::string& input, const std::string& extra = "") {
+  CommandResult Convert(const std::string& to, const std::string& input, const std::string& extra = "") {
     std::string profile = "file://" + (dir_.path() / ("lo-profile-" + std::to_string(++runs_))).string();
-    return testing::Run("timeout 300 soffice --headless --norestore -env:UserInstallation=" + profile + " " + extra +
-                        " --convert-to " + testing::Quote(to) + " --outdir " + testing::Quote(dir_.path()) + " " +
-                        testing::Quote(Host(input)) + " 2>&1");
+    return RunCommand("timeout 300 soffice --headless --norestore -env:UserInstallation=" + profile + " " + extra +
+                        " --convert-to " + Quote(to) + " --outdir " + Quote(dir_.path()) + " " +
+                        Quote(Host(input)) + " 2>&1");
   }
 
   int runs_ = 0;

@@ -73,15 +73,5 @@ TEST(NumberFormat, RecognisesDateMasks) {
   EXPECT_FALSE(IsDateFormat("@"));
 }
 
-TEST(NumberFormat, BuiltInIds) {
-  EXPECT_EQ(BuiltInFormatId("General"), 0);
-  EXPECT_EQ(BuiltInFormatId("0.00"), 2);
-  EXPECT_EQ(BuiltInFormatId("m/d/yyyy"), 14);
-  EXPECT_EQ(BuiltInFormatId("@"), 49);
-  EXPECT_EQ(BuiltInFormatId("0.00_);(0.00)"), -1);
-  EXPECT_EQ(BuiltInFormat(3), "#,##0");
-  EXPECT_EQ(BuiltInFormat(163), "");
-}
-
 }  // namespace
 }  // namespace qvl::workbook::detail

@@ -1,15 +1,15 @@
 // The object model as the journal writers drive it.
 #include <gtest/gtest.h>
 
+#include "platform/fixtures.h"
 #include "platform/vb/currency.h"
 #include "platform/vb/date.h"
 #include "platform/workbook/workbook.h"
-#include "workbook_fixture.h"
 
 namespace qvl::workbook {
 namespace {
 
-using testing::ErrorNumber;
+using test::ErrorNumber;
 
 class ObjectModel : public ::testing::Test {
  protected:
@@ -19,8 +19,6 @@ class ObjectModel : public ::testing::Test {
 };
 
 TEST_F(ObjectModel, NewApplicationAndWorkbook) {
-  EXPECT_FALSE(app.Visible());
-  EXPECT_TRUE(app.DisplayAlerts());
   ASSERT_EQ(book.Worksheets().Count(), 3);
   EXPECT_EQ(book.Worksheets(1).Name(), "Sheet1");
   EXPECT_EQ(book.Worksheets(3).Name(), "Sheet3");

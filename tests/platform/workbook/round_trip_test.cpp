@@ -7,17 +7,17 @@
 #include <filesystem>
 #include <map>
 
+#include "platform/fixtures.h"
 #include "platform/workbook/biff.h"
 #include "platform/workbook/cfb.h"
 #include "platform/workbook/workbook.h"
-#include "workbook_fixture.h"
 
 namespace qvl::workbook {
 namespace {
 
-using testing::ErrorNumber;
+using test::ErrorNumber;
 
-class RoundTrip : public testing::DriveCTest {
+class RoundTrip : public test::DriveCTest {
  protected:
   Workbook Reopen(const char* path) { return Application::Create().Workbooks().Open(path); }
 

@@ -163,18 +163,6 @@ TEST_F(AccPacDraymorTest, AFailedSaveIsReportedAndNeverAsReadyForPosting) {
   EXPECT_TRUE(std::filesystem::is_directory(SavedHost()));
 }
 
-TEST_F(AccPacDraymorTest, DecliningTheOutputFolderLeavesNoWorkbook) {
-  Prepare("AccPac Draymor", {Record("1000", "10.00", ".00")}, "c:\\gl\\new");
-  boxes.QueueReply("001303");
-  boxes.QueueAnswer(dialogs::kNo);
-  Run();
-
-  ASSERT_EQ(boxes.Shown().size(), 2u);
-  EXPECT_EQ(boxes.Shown()[1].title, "OK to Proceed?");
-  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "new"));
-  EXPECT_FALSE(window->run.Ready);
-}
-
 TEST_F(AccPacDraymorTest, TheWriterRefusesOnceItsWorkbookIsSaved) {
   Prepare("AccPac Draymor", {Record("1000", "10.00", ".00")});
   boxes.QueueReply("001303");

@@ -19,14 +19,6 @@ class AccPacTest : public RunTest {
     RunTest::SetUp();
     RegisterWriters(catalog);
   }
-  // The journal's lines without their line ends.
-  std::vector<std::string> JournalLines(const std::string& name = "123113026.txt") const {
-    std::vector<std::string> lines;
-    const std::string text = Journal(name);
-    for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
-      lines.push_back(text.substr(at, end - at));
-    return lines;
-  }
 };
 
 TEST_F(AccPacTest, NewLayoutAmountsForCreditsNetsAndEmptyRecords) {

@@ -21,13 +21,6 @@ inline std::string Nine(const std::string& account, const std::string& debit, co
   return "123,20261130,01,02,03," + account + ",1.00," + debit + "," + credit;
 }
 
-inline std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
-    lines.push_back(text.substr(at, end - at));
-  return lines;
-}
-
 class ClassRunTest : public RunTest {
  protected:
   void SetUp() override {
@@ -43,8 +36,6 @@ class ClassRunTest : public RunTest {
     boxes.QueueReply(amount);
     boxes.QueueAnswer(dialogs::kYes);
   }
-  std::vector<std::string> JournalLines(const std::string& name) const { return SplitLines(Journal(name)); }
-  std::vector<std::string> AuditLines() const { return SplitLines(Audit()); }
   std::string LastTitle() const { return boxes.Shown().empty() ? std::string() : boxes.Shown().back().title; }
 };
 
