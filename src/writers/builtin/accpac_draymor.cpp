@@ -71,12 +71,19 @@ void PutRow(const workbook::Worksheet& sheet, std::int64_t row, std::initializer
   for (std::string_view value : values) sheet.Cells(static_cast<int>(row), ++column).Value(value);
 }
 
+// A cell value that the spreadsheet keeps as text, leading zeros and all.
+std::string AsText(std::string_view value) {
+  std::string text = "'";
+  text.append(value);
+  return text;
+}
+
 void DetailRow(const workbook::Worksheet& sheet, const std::string& account, vb::Currency amount) {
   draymor.AP_TransNBR += 20;
   ++draymor.AP_RowCount;
   PutRow(sheet, draymor.AP_RowCount,
-         {"'" + draymor.AP_BatchID, kJournalId, "'" + vb::Format(draymor.AP_TransNBR, "0000000000"),
-          "'" + account, ""});
+         {AsText(draymor.AP_BatchID), kJournalId, AsText(vb::Format(draymor.AP_TransNBR, "0000000000")),
+          AsText(account), ""});
   sheet.Cells(static_cast<int>(draymor.AP_RowCount), 6).Value(amount);
 }
 
@@ -109,7 +116,7 @@ void AccPacDraymorEntry(QvLedgerloom& w) {
 
   const workbook::Worksheet headers = ActiveSheet();
   PutRow(headers, 2,
-         {"'" + draymor.AP_BatchID, kJournalId, "GL", "JE", "Payroll " + vb::Format(periodEnd, "mmm dd, yy")});
+         {AsText(draymor.AP_BatchID), kJournalId, "GL", "JE", "Payroll " + vb::Format(periodEnd, "mmm dd, yy")});
   // Columns 6 and 7 take the totals after the records.
   headers.Cells(2, 8).Value(vb::Format(periodEnd, "mm/dd/yy"));
   headers.Cells(2, 9).Value("G/L Journal Entry");
