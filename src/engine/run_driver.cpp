@@ -9,7 +9,7 @@
 #include "engine/run_files.h"
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
-#include "platform/dialogs/scripted_dialogs.h"
+#include "platform/dialogs/dialogs.h"
 #include "platform/files/text_stream.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"

@@ -3,10 +3,19 @@
 // program asks or tells the operator goes through the one process-wide
 // instance (Current()), which main sets to the desktop dialogs and tests to
 // the scripted ones.
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
 namespace qvl::dialogs {
+
+// A box that no one can answer (a scripted run that did not provide for
+// it). Derives from std::logic_error so that code catching run-time errors
+// does not mistake it for one of its own, and lets it pass.
+class UnexpectedDialog : public std::logic_error {
+ public:
+  using std::logic_error::logic_error;
+};
 
 // The title a box shows when it is given none.
 inline constexpr std::string_view kDefaultTitle = "QvLedgerloom";

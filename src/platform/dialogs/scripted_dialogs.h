@@ -18,13 +18,6 @@
 
 namespace qvl::dialogs {
 
-// A box the script did not provide for. Derives from std::logic_error so
-// that code catching run-time errors does not mistake it for one of its own.
-class UnexpectedDialog : public std::logic_error {
- public:
-  using std::logic_error::logic_error;
-};
-
 struct ShownBox {
   enum class Type { Message, Input };
   Type type = Type::Message;
