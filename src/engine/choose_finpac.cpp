@@ -1,9 +1,5 @@
 #include "engine/choose_finpac.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/run_writer.h"
@@ -11,8 +7,7 @@
 #include "engine/packages.h"
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
-#include "platform/files/host_error.h"
-#include "platform/paths/paths.h"
+#include "platform/files/whole_files.h"
 #include "platform/vb/clock.h"
 #include "platform/vb/date.h"
 #include "platform/vb/text.h"
@@ -21,19 +16,6 @@
 namespace qvl {
 
 namespace {
-
-// Why the input file cannot be read, or "" when it can. Only opens it: the
-// run reads it later.
-std::string InputUnreadableReason(std::string_view windowsPath) {
-  const auto host = paths::ToHost(windowsPath);
-  if (!host) return vb::PathNotFound().description();
-  std::error_code ec;
-  if (std::filesystem::is_directory(*host, ec)) return vb::PathFileAccessError().description();
-  const int fd = ::open(host->c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return files::detail::OpenError(errno, files::detail::Access::kRead, *host).description();
-  ::close(fd);
-  return {};
-}
 
 bool Checked(const forms::CheckBox& box) { return box.Value() == 1; }
 
@@ -45,7 +27,7 @@ void ChooseFinPac(QvLedgerloom& window) {
 
   run.INFile = window.QvInputFile.Text();
   if (!InputFileNameValid(run.INFile)) return RefuseRun(window, kInputFileMsg);
-  if (const std::string reason = InputUnreadableReason(run.INFile); !reason.empty())
+  if (const std::string reason = files::UnreadableReason(run.INFile); !reason.empty())
     return RefuseRun(window, std::string(kInputUnreadableMsg) + "\r\r" + run.INFile + "\r\r" + reason);
 
   run.Output_Path = OutputPathFromBox(window.QvOutputPath.Text());

@@ -1,13 +1,10 @@
 #include "window/company_settings.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "platform/dialogs/dialogs.h"
 #include "platform/files/comma_list.h"
-#include "platform/files/host_error.h"
 #include "platform/files/numbered_files.h"
 #include "platform/files/text_stream.h"
+#include "platform/files/whole_files.h"
 #include "platform/paths/paths.h"
 #include "platform/vb/clock.h"
 #include "platform/vb/convert.h"
@@ -153,25 +150,14 @@ void StoreChosenCompany(QvLedgerloom& w) {
   r.FacilityCode = w.txtFacility.Text();
 }
 
-// Writes the lines to a temporary file in the same folder and only then puts
-// it in the place of `path`: a write that fails leaves the old file as it was.
-void ReplaceFile(std::string_view path, const std::vector<std::string>& lines) {
-  const std::string temporary = std::string(path) + ".tmp";
-  files::TextStream stream = files::CreateTextFile(temporary);
-  const auto hostTemporary = paths::ToHost(temporary);
-  try {
-    for (const std::string& line : lines) stream.WriteLine(line);
-    stream.Close();
-    const auto hostTarget = paths::ToHost(path);
-    if (!hostTemporary || !hostTarget) throw vb::PathNotFound();
-    std::error_code error;
-    std::filesystem::rename(*hostTemporary, *hostTarget, error);
-    if (error) throw files::detail::IoError(error.value());
-  } catch (const vb::Error&) {
-    std::error_code ignored;
-    if (hostTemporary) std::filesystem::remove(*hostTemporary, ignored);
-    throw;
-  }
+// The records take the place of the old file in one step: a write that fails
+// leaves the old file as it was.
+void StoreLines(std::string_view path, const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes.append(line).append("\r\n");
+  const auto host = paths::ToHost(path);
+  if (!host) throw vb::PathNotFound();
+  files::ReplaceFileContents(*host, bytes);
 }
 
 }  // namespace
@@ -286,7 +272,7 @@ void Form_Unload(QvLedgerloom& w) {
   }
   lines.insert(lines.end(), settings.linesPastTable.begin(), settings.linesPastTable.end());
   try {
-    ReplaceFile(kControlFile, lines);
+    StoreLines(kControlFile, lines);
   } catch (const vb::Error& error) {
     dialogs::MsgBox("Unable to store QvJE_Control Information." + error.description());
   }

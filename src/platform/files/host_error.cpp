@@ -4,7 +4,7 @@
 #include <cstring>
 #include <system_error>
 
-namespace qvl::files::detail {
+namespace qvl::files {
 
 namespace fs = std::filesystem;
 
@@ -53,4 +53,4 @@ vb::Error IoError(int err) {
   }
 }
 
-}  // namespace qvl::files::detail
+}  // namespace qvl::files

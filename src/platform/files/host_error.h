@@ -5,7 +5,7 @@
 
 #include "platform/vb/error.h"
 
-namespace qvl::files::detail {
+namespace qvl::files {
 
 enum class Access { kRead, kCreate, kFolder };
 
@@ -14,4 +14,4 @@ vb::Error OpenError(int err, Access access, const std::filesystem::path& host);
 // The error for a failed read, write, flush or close of an open file.
 vb::Error IoError(int err);
 
-}  // namespace qvl::files::detail
+}  // namespace qvl::files

@@ -22,7 +22,7 @@ std::string ReadWholeFile(std::string_view windowsPath) {
   auto host = paths::ToHost(windowsPath);
   if (!host) throw vb::PathNotFound();
   int fd = ::open(host->c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw detail::OpenError(errno, detail::Access::kRead, *host);
+  if (fd < 0) throw OpenError(errno, Access::kRead, *host);
   struct stat st {};
   if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
     ::close(fd);
@@ -38,7 +38,7 @@ std::string ReadWholeFile(std::string_view windowsPath) {
       if (errno == EINTR) continue;
       int err = errno;
       ::close(fd);
-      throw detail::IoError(err);
+      throw IoError(err);
     }
     data.append(buffer, static_cast<std::size_t>(n));
   }

@@ -66,7 +66,7 @@ void TextStream::Flush() {
       if (errno == EINTR) continue;
       int err = errno;
       buffer_.erase(0, done);
-      throw detail::IoError(err);
+      throw IoError(err);
     }
     done += static_cast<std::size_t>(n);
   }
@@ -88,21 +88,21 @@ void TextStream::Close() {
   if (::fdatasync(fd_) != 0 && errno != EINVAL && errno != EROFS) err = errno;
   if (::close(fd_) != 0 && err == 0 && errno != EINTR) err = errno;
   fd_ = -1;
-  if (err != 0) throw detail::IoError(err);
+  if (err != 0) throw IoError(err);
 }
 
 TextStream CreateTextFile(std::string_view windowsPath) {
   auto host = paths::ToHost(windowsPath);
   if (!host) throw vb::PathNotFound();
   int fd = ::open(host->c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) throw detail::OpenError(errno, detail::Access::kCreate, *host);
+  if (fd < 0) throw OpenError(errno, Access::kCreate, *host);
   return TextStream(fd);
 }
 
 void CreateFolder(std::string_view windowsPath) {
   auto host = paths::ToHost(windowsPath);
   if (!host) throw vb::PathNotFound();
-  if (::mkdir(host->c_str(), 0777) != 0) throw detail::OpenError(errno, detail::Access::kFolder, *host);
+  if (::mkdir(host->c_str(), 0777) != 0) throw OpenError(errno, Access::kFolder, *host);
 }
 
 }  // namespace qvl::files

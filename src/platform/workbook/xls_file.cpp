@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/files/host_error.h"
+#include "platform/files/whole_files.h"
 #include "platform/vb/error.h"
 #include "platform/workbook/biff.h"
 #include "platform/workbook/cfb.h"
@@ -20,12 +22,6 @@ namespace {
 // damaged or wrong file from exhausting memory.
 constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{512} << 20;
 
-vb::Error FromErrno(int error) {
-  if (error == EACCES || error == EPERM || error == EROFS) return vb::PermissionDenied();
-  if (error == ENOENT || error == ENOTDIR) return vb::PathNotFound();
-  return vb::PathFileAccessError();
-}
-
 class Descriptor {
  public:
   explicit Descriptor(int fd) : fd_(fd) {}
@@ -35,11 +31,6 @@ class Descriptor {
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   int get() const { return fd_; }
-  int Close() {
-    int rc = ::close(fd_);
-    fd_ = -1;
-    return rc;
-  }
 
  private:
   int fd_;
@@ -73,25 +64,7 @@ void SaveXlsFile(BookData& book, const std::filesystem::path& host) {
   // A read-only workbook is not replaced, as on the system the files come from.
   if (std::filesystem::exists(host, ec) && ::access(host.c_str(), W_OK) != 0) throw vb::PermissionDenied();
 
-  std::string name(1, '.');
-  name += host.filename().string();
-  name += ".saving-";
-  name += std::to_string(::getpid());
-  std::filesystem::path temp = folder / name;
-  Descriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-  if (fd.get() < 0) throw FromErrno(errno);
-  auto fail = [&](int error) {
-    std::filesystem::remove(temp, ec);
-    return FromErrno(error);
-  };
-  for (std::size_t done = 0; done < bytes.size();) {
-    ssize_t n = ::write(fd.get(), bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) throw fail(errno);
-    done += static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd.get()) != 0 || fd.Close() != 0) throw fail(errno);
-  if (::rename(temp.c_str(), host.c_str()) != 0) throw fail(errno);
+  files::ReplaceFileContents(host, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
 }
 
 void LoadXlsFile(const std::filesystem::path& host, std::string_view shownPath, const std::shared_ptr<BookData>& book) {
@@ -107,13 +80,13 @@ void LoadXlsFile(const std::filesystem::path& host, std::string_view shownPath, 
   if (size > kMaxFileSize) throw refuse("it is far larger than any Excel 97-2003 workbook");
 
   Descriptor fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) throw FromErrno(errno);
+  if (fd.get() < 0) throw files::OpenError(errno, files::Access::kRead, host);
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
   std::size_t done = 0;
   while (done < bytes.size()) {
     ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw FromErrno(errno);
+    if (n < 0) throw files::IoError(errno);
     if (n == 0) break;
     done += static_cast<std::size_t>(n);
   }

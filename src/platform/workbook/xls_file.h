@@ -21,7 +21,8 @@ void DecodeXls(std::span<const std::uint8_t> file, const std::shared_ptr<BookDat
 // Writes the book over `host` through a temporary file beside it, so a
 // failed save never leaves a half-written workbook. Raises vb::Error:
 // 76 for a missing folder, 70 for a file or folder that may not be written,
-// 75 for other failures, 1004 for a book the format cannot hold.
+// 75 for a folder in its place, 1004 for a book the format cannot hold, and
+// the host's other failures as files::IoError numbers them (61 disk full).
 void SaveXlsFile(BookData& book, const std::filesystem::path& host);
 // Raises vb::Error: 53 for a missing file, 70/75 when it cannot be read,
 // 1004 naming `shownPath` when it is not a readable Excel 97-2003 workbook.

@@ -1,0 +1,21 @@
+#pragma once
+// Files handled whole: replaced in one step, or tried for reading before
+// anything reads them. Failures are the runtime's numbered errors
+// (host_error.h), so every caller reports them alike.
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace qvl::files {
+
+// Puts `bytes` in the place of `host` through "<name>.tmp" beside it, so a
+// failed write never leaves a half-written file: the old one stays as it was
+// and the temporary is removed. Raises vb::Error: 76 for a missing folder,
+// 70 when the file may not be made, 61 for a full disk, and so on.
+void ReplaceFileContents(const std::filesystem::path& host, std::string_view bytes);
+
+// "" when the file can be opened for reading, else why not as the runtime
+// says it ("File not found", "Path not found", "Path/File access error"...).
+std::string UnreadableReason(std::string_view windowsPath);
+
+}  // namespace qvl::files
