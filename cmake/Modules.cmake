@@ -35,3 +35,15 @@ function(qvl_module NAME DIRS)
     gtest_discover_tests(${exe} PROPERTIES LABELS unit DISCOVERY_TIMEOUT 60)
   endif()
 endfunction()
+
+# qvl_add_subdirectories(): every folder beside the calling CMakeLists.txt
+# that has a CMakeLists.txt of its own is added, so a new folder needs no
+# edit of its parent.
+function(qvl_add_subdirectories)
+  file(GLOB subs LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(sub IN LISTS subs)
+    if(IS_DIRECTORY ${sub} AND EXISTS ${sub}/CMakeLists.txt)
+      add_subdirectory(${sub})
+    endif()
+  endforeach()
+endfunction()
