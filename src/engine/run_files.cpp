@@ -1,8 +1,5 @@
 #include "engine/run_files.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "engine/catalog.h"
 #include "engine/run_errors.h"
 #include "engine/run_messages.h"
@@ -15,25 +12,14 @@ namespace qvl {
 
 namespace {
 
-namespace fs = std::filesystem;
-
 bool HasJournal(const FinPacEntry* entry) { return entry == nullptr || entry->journalStream; }
 bool HasAudit(const FinPacEntry* entry) { return entry == nullptr || entry->auditStream; }
-
-// Whether the two paths name one existing file.
-bool SameFile(std::string_view a, std::string_view b) {
-  const auto hostA = paths::ToHost(a);
-  const auto hostB = paths::ToHost(b);
-  if (!hostA || !hostB) return false;
-  std::error_code ec;
-  return fs::equivalent(*hostA, *hostB, ec);
-}
 
 void RefuseOutputOverInput(QvLedgerloom& window) {
   RunState& run = window.run;
   for (const auto& [path, created] : {std::pair<const std::string&, bool>{run.OUTFile, HasJournal(run.entry)},
                                       std::pair<const std::string&, bool>{run.AuditFile, HasAudit(run.entry)}}) {
-    if (!created || !SameFile(run.INFile, path)) continue;
+    if (!created || !paths::SameFile(run.INFile, path)) continue;
     RefuseRun(window, std::string(kOutputIsInputMsg) + "\r\r" + path);
     throw RunStopped();
   }

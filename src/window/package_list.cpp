@@ -1,21 +1,12 @@
 #include "window/package_list.h"
 
-#include <initializer_list>
-
 #include "engine/catalog.h"
 #include "engine/packages.h"
+#include "engine/run_writer.h"
 #include "window/layouts.h"
 #include "window/qvledgerloom.h"
 
 namespace qvl {
-
-namespace {
-
-void SetVisible(bool shown, std::initializer_list<forms::Control*> controls) {
-  for (forms::Control* control : controls) control->SetVisible(shown);
-}
-
-}  // namespace
 
 void FillPackageList(QvLedgerloom& window) {
   window.PickFinPac.Clear();
@@ -32,17 +23,17 @@ void ResetPackageLayout(QvLedgerloom& w) {
   w.Details.Show();
   w.lblOptions.Show();
   w.labCoNum.SetCaption("1. Company Number");
-  SetVisible(false, {&w.lblDateFormat, &w.rdoYY, &w.rdoYYYY, &w.lblSetClearFlag, &w.rdoClrN, &w.rdoClrY});
+  forms::SetVisible({&w.lblDateFormat, &w.rdoYY, &w.rdoYYYY, &w.lblSetClearFlag, &w.rdoClrN, &w.rdoClrY}, false);
   w.lblMSG.SetCaption("Expecting comma delimited input file");
   w.lblMSG.Hide();
-  SetVisible(false, {&w.chk13pd, &w.lblFiscMon, &w.txtFiscMon});
-  SetVisible(true, {&w.labCoNum, &w.cmboCoNum});
-  SetVisible(false, {&w.chkJobCode, &w.lblDelim, &w.txtDelim, &w.chkOverhead, &w.lblOverhead, &w.txtOverhead,
-                     &w.chkClass, &w.chkNames});
+  forms::SetVisible({&w.chk13pd, &w.lblFiscMon, &w.txtFiscMon}, false);
+  forms::SetVisible({&w.labCoNum, &w.cmboCoNum}, true);
+  forms::SetVisible({&w.chkJobCode, &w.lblDelim, &w.txtDelim, &w.chkOverhead, &w.lblOverhead, &w.txtOverhead,
+                     &w.chkClass, &w.chkNames}, false);
   w.chkLoc.SetCaption("parse Location?");
   w.chkLoc.Hide();
-  SetVisible(false, {&w.chkSumClass, &w.lblFacility, &w.txtFacility, &w.lblJourRef, &w.txtJourRef, &w.chkCSV,
-                     &w.txtMiscDate, &w.lblMiscDate});
+  forms::SetVisible({&w.chkSumClass, &w.lblFacility, &w.txtFacility, &w.lblJourRef, &w.txtJourRef, &w.chkCSV,
+                     &w.txtMiscDate, &w.lblMiscDate}, false);
   w.filInput.SetPattern("*.txt");
 }
 
@@ -57,9 +48,7 @@ void PickFinPac_Click(QvLedgerloom& window) {
   if (entry == nullptr || entry->pattern != CallPattern::WriterObject) return;
   // Until the package's writer class exists, choosing it leaves the window
   // in its neutral state.
-  if (FinPacWriter* writer = window.writerObjects.Obtain(index, entry->hooks.makeWriter, window)) {
-    writer->FormatUI();
-  }
+  if (FinPacWriter* writer = RunWriterOf(window, *entry)) writer->FormatUI();
 }
 
 }  // namespace qvl

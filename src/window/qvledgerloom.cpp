@@ -16,10 +16,6 @@ constexpr std::size_t kBatchIdLimit = 25;
 
 bool Checked(const forms::CheckBox& box) { return box.Value() == 1; }
 
-void ShowAll(std::initializer_list<forms::Control*> controls, bool shown) {
-  for (forms::Control* control : controls) control->SetVisible(shown);
-}
-
 // The highlighted subfolder when there is one, else the open folder.
 std::string ChosenFolder(const forms::FolderList& folder) {
   return folder.ListIndex() >= 0 ? folder.List(folder.ListIndex()) : folder.Path();
@@ -97,11 +93,11 @@ void QvLedgerloom::chkClass_Click() {
   const std::string package = PackageText();
   if (Checked(chkClass)) {
     chkNames.SetValue(0);
-    ShowAll({&txtDelim, &lblDelim}, true);
+    forms::SetVisible({&txtDelim, &lblDelim}, true);
     if (package == "QuickBooks (csv)") chkSumClass.Show();
     if (package == "QuickBooks 2004") chkNames.Hide();
   } else {
-    ShowAll({&txtDelim, &lblDelim, &chkSumClass}, false);
+    forms::SetVisible({&txtDelim, &lblDelim, &chkSumClass}, false);
     if (package == "QuickBooks 2004") chkNames.Show();
   }
 }
@@ -115,34 +111,34 @@ void QvLedgerloom::chkNames_Click() {
       return;
     }
     chkClass.SetValue(0);
-    ShowAll({&txtDelim, &lblDelim}, true);
+    forms::SetVisible({&txtDelim, &lblDelim}, true);
   } else {
     if (package == "GP Payroll Connect") {
       chkLoc.SetValue(0);
       return;
     }
     if (package == "QuickBooks 2004") chkClass.Show();
-    ShowAll({&txtDelim, &lblDelim}, false);
+    forms::SetVisible({&txtDelim, &lblDelim}, false);
   }
 }
 
 void QvLedgerloom::chkLoc_Click() {
   const std::string package = PackageText();
   if (package == "GP Payroll Connect") return;
-  ShowAll({&txtDelim, &lblDelim}, Checked(chkLoc) && package != "Shelby v5");
+  forms::SetVisible({&txtDelim, &lblDelim}, Checked(chkLoc) && package != "Shelby v5");
 }
 
 void QvLedgerloom::chkJobCode_Click() {
   if (Checked(chkJobCode)) {
-    ShowAll({&lblDelim, &txtDelim, &chkOverhead}, true);
-    ShowAll({&lblOverhead, &txtOverhead}, Checked(chkOverhead));
+    forms::SetVisible({&lblDelim, &txtDelim, &chkOverhead}, true);
+    forms::SetVisible({&lblOverhead, &txtOverhead}, Checked(chkOverhead));
   } else {
-    ShowAll({&lblDelim, &txtDelim, &chkOverhead, &lblOverhead, &txtOverhead}, false);
+    forms::SetVisible({&lblDelim, &txtDelim, &chkOverhead, &lblOverhead, &txtOverhead}, false);
   }
 }
 
 void QvLedgerloom::chkOverhead_Click() {
-  ShowAll({&lblOverhead, &txtOverhead}, Checked(chkOverhead));
+  forms::SetVisible({&lblOverhead, &txtOverhead}, Checked(chkOverhead));
 }
 
 void QvLedgerloom::chkSumClass_Click() {
@@ -154,7 +150,7 @@ void QvLedgerloom::chkSumClass_Click() {
     lblOptions.Hide();
   } else {
     if (PackageText() == "QuickBooks 2006") return;
-    ShowAll({&Summarized, &lblOptions, &Details}, true);
+    forms::SetVisible({&Summarized, &lblOptions, &Details}, true);
   }
 }
 
@@ -165,13 +161,13 @@ void QvLedgerloom::Summarized_Click() {
 // ---- Sample display ----
 
 void QvLedgerloom::cmdShowSample_Click() {
-  ShowAll({&ShowSample, &txtSample}, true);
+  forms::SetVisible({&ShowSample, &txtSample}, true);
   cmdShowSample.Hide();
   cmdHideSample.Show();
 }
 
 void QvLedgerloom::cmdHideSample_Click() {
-  ShowAll({&ShowSample, &txtSample}, false);
+  forms::SetVisible({&ShowSample, &txtSample}, false);
   cmdShowSample.Show();
   cmdHideSample.Hide();
 }

@@ -54,19 +54,6 @@ vb::Date ParseInstant(const std::vector<std::string>& args) {
   return *instant;
 }
 
-std::string Escaped(std::string_view text) {
-  std::string out;
-  for (char c : text) {
-    if (c == '\r')
-      out += "\\r";
-    else if (c == '\n')
-      out += "\\n";
-    else
-      out += c;
-  }
-  return out;
-}
-
 class Runner {
  public:
   explicit Runner(fs::path workDir) : workDir_(std::move(workDir)) {
@@ -196,7 +183,7 @@ bool SameBytes(const fs::path& expected, const fs::path& actual, const std::stri
   const std::size_t line = static_cast<std::size_t>(std::count(want.begin(), want.begin() + from, '\n')) + 1;
   const auto lineAt = [from](const std::string& s) {
     const std::size_t end = s.find('\n', from);
-    return from >= s.size() ? std::string("<end of file>") : Escaped(s.substr(from, end == s.npos ? s.npos : end - from + 1));
+    return from >= s.size() ? std::string("<end of file>") : dialogs::EscapeLineEnds(s.substr(from, end == s.npos ? s.npos : end - from + 1));
   };
   report << "DIFFERS " << name << " at byte " << at << ", line " << line << "\n"
          << "  expected: " << lineAt(want) << "\n"

@@ -7,21 +7,6 @@ namespace qvl::dialogs {
 
 namespace {
 
-std::string Escaped(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (char c : text) {
-    if (c == '\r') {
-      out += "\\r";
-    } else if (c == '\n') {
-      out += "\\n";
-    } else {
-      out += c;
-    }
-  }
-  return out;
-}
-
 const char* ButtonsName(Buttons buttons) {
   switch (buttons) {
     case Buttons::OK: return "OK";
@@ -41,6 +26,21 @@ bool Answers(Buttons buttons, int answer) {
 }
 
 }  // namespace
+
+std::string EscapeLineEnds(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    if (c == '\r') {
+      out += "\\r";
+    } else if (c == '\n') {
+      out += "\\n";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
 
 void ScriptedDialogs::QueueAnswer(int answer) { queue_.push_back({true, answer, {}, false}); }
 
@@ -104,21 +104,13 @@ InputReply ScriptedDialogs::ShowInput(const std::string& prompt, const std::stri
 }
 
 std::string ScriptedDialogs::TranscriptLine(const ShownBox& box) {
-  std::string line;
-  if (box.type == ShownBox::Type::Message) {
-    line = "MSGBOX " + Escaped(box.title) + " | " + Escaped(box.prompt) + " | " +
-           ButtonsName(box.buttons) + " -> ";
-    line += box.failed ? "FAILED (" + box.failure + ")" : std::to_string(box.answer);
-  } else {
-    line = "INPUT " + Escaped(box.title) + " | " + Escaped(box.prompt) + " | " +
-           Escaped(box.defaultText) + " -> ";
-    if (box.failed) {
-      line += "FAILED (" + box.failure + ")";
-    } else {
-      line += box.cancelled ? "<Cancel>" : Escaped(box.reply);
-    }
-  }
-  return line;
+  const bool message = box.type == ShownBox::Type::Message;
+  std::string line = (message ? "MSGBOX " : "INPUT ") + EscapeLineEnds(box.title) + " | " +
+                     EscapeLineEnds(box.prompt) + " | " +
+                     (message ? ButtonsName(box.buttons) : EscapeLineEnds(box.defaultText)) + " -> ";
+  if (box.failed) return line + "FAILED (" + box.failure + ")";
+  if (message) return line + std::to_string(box.answer);
+  return line + (box.cancelled ? "<Cancel>" : EscapeLineEnds(box.reply));
 }
 
 std::string ScriptedDialogs::Transcript() const {

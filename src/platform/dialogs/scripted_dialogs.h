@@ -12,6 +12,7 @@
 #include <deque>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/dialogs/dialogs.h"
@@ -31,6 +32,9 @@ struct ShownBox {
   bool failed = false;
   std::string failure;            // why it failed
 };
+
+// The text with each CR written \r and each LF \n, as a transcript shows it.
+std::string EscapeLineEnds(std::string_view text);
 
 class ScriptedDialogs : public Dialogs {
  public:

@@ -37,12 +37,12 @@ vb::Error IoError(int err) {
   switch (err) {
     case ENOSPC:
     case EDQUOT:
-      return vb::Error(61, "Disk full");
+      return vb::DiskFull();
     case EIO:
-      return vb::Error(57, "Device I/O error");
+      return vb::DeviceIoError();
     case EMFILE:
     case ENFILE:
-      return vb::Error(67, "Too many files");
+      return vb::TooManyFiles();
     case EACCES:
     case EPERM:
     case EROFS:

@@ -1,12 +1,8 @@
 #include "platform/files/numbered_files.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include "platform/files/host_error.h"
+#include "platform/files/whole_files.h"
 #include "platform/paths/paths.h"
 #include "platform/vb/error.h"
 
@@ -21,29 +17,7 @@ constexpr std::size_t kFragmentLength = kRecordLength - 2;  // a record without 
 std::string ReadWholeFile(std::string_view windowsPath) {
   auto host = paths::ToHost(windowsPath);
   if (!host) throw vb::PathNotFound();
-  int fd = ::open(host->c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw OpenError(errno, Access::kRead, *host);
-  struct stat st {};
-  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-    ::close(fd);
-    throw vb::PathFileAccessError();
-  }
-  std::string data;
-  if (st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
-  char buffer[65536];
-  while (true) {
-    ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int err = errno;
-      ::close(fd);
-      throw IoError(err);
-    }
-    data.append(buffer, static_cast<std::size_t>(n));
-  }
-  ::close(fd);
-  return data;
+  return ReadFileContents(*host);
 }
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
@@ -144,7 +118,7 @@ bool FileTable::GetRecord(int number, std::string& record) {
 
 bool FileTable::GetRecord(int number, std::int64_t recordNumber, std::string& record) {
   auto& file = Get(number, Mode::kRecords);
-  if (recordNumber < 1) throw vb::Error(63, "Bad record number");
+  if (recordNumber < 1) throw vb::BadRecordNumber();
   file.nextRecord = recordNumber < INT64_MAX ? recordNumber + 1 : recordNumber;
   file.eof = recordNumber > RecordCount(number);
   if (file.eof) return false;

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <utility>
 
+#include "platform/files/descriptors.h"
 #include "platform/files/host_error.h"
 #include "platform/paths/paths.h"
 #include "platform/vb/error.h"
@@ -34,13 +35,9 @@ TextStream::~TextStream() { Release(); }
 
 void TextStream::Release() noexcept {
   if (fd_ < 0) return;
-  try {
-    Flush();
-  } catch (...) {
-    // Close() reports failures; a stream dropped without it cannot.
-  }
-  ::close(fd_);
-  fd_ = -1;
+  // Close() reports failures; a stream dropped without it cannot.
+  WriteAll(fd_, buffer_);
+  ::close(std::exchange(fd_, -1));
   buffer_.clear();
 }
 
@@ -59,35 +56,18 @@ void TextStream::WriteLine(std::string_view text) {
 
 void TextStream::Flush() {
   if (fd_ < 0) return;
-  std::size_t done = 0;
-  while (done < buffer_.size()) {
-    ssize_t n = ::write(fd_, buffer_.data() + done, buffer_.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      int err = errno;
-      buffer_.erase(0, done);
-      throw IoError(err);
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  buffer_.clear();
+  std::size_t written = 0;
+  const int err = WriteAll(fd_, buffer_, &written);
+  buffer_.erase(0, written);
+  if (err != 0) throw IoError(err);
 }
 
 void TextStream::Close() {
   if (fd_ < 0) return;
-  int err = 0;
-  try {
-    Flush();
-  } catch (...) {
-    ::close(fd_);
-    fd_ = -1;
-    buffer_.clear();
-    throw;
-  }
-  // Delayed write failures (a full disk, a lost network share) show up here.
-  if (::fdatasync(fd_) != 0 && errno != EINVAL && errno != EROFS) err = errno;
-  if (::close(fd_) != 0 && err == 0 && errno != EINTR) err = errno;
-  fd_ = -1;
+  int err = WriteAll(fd_, buffer_);
+  buffer_.clear();
+  const int closeErr = SyncAndClose(std::exchange(fd_, -1));
+  if (err == 0) err = closeErr;
   if (err != 0) throw IoError(err);
 }
 

@@ -3,9 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
+#include "platform/files/descriptors.h"
 #include "platform/files/host_error.h"
 #include "platform/paths/paths.h"
 #include "platform/vb/error.h"
@@ -14,20 +16,31 @@ namespace qvl::files {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// 0, or the errno of the write that failed.
-int WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    bytes.remove_prefix(static_cast<std::size_t>(n));
+std::string ReadFileContents(const fs::path& host) {
+  const int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw OpenError(errno, Access::kRead, host);
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    throw vb::PathFileAccessError();
   }
-  return 0;
+  std::string data;
+  if (st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
+  char buffer[65536];
+  while (true) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int err = errno;
+      ::close(fd);
+      throw IoError(err);
+    }
+    data.append(buffer, static_cast<std::size_t>(n));
+  }
+  ::close(fd);
+  return data;
 }
-
-}  // namespace
 
 void ReplaceFileContents(const fs::path& host, std::string_view bytes) {
   fs::path temporary = host;
@@ -35,11 +48,9 @@ void ReplaceFileContents(const fs::path& host, std::string_view bytes) {
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) throw OpenError(errno, Access::kCreate, temporary);
   int err = WriteAll(fd, bytes);
-  // On disk before the rename, or a crash could leave the name on an empty
-  // file. File systems that cannot sync (EINVAL) have nothing more to give.
-  if (err == 0 && ::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
-  // Delayed write failures (a full disk, a lost network share) show up at close.
-  if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
+  // On disk before the rename, or a crash could leave the name on an empty file.
+  const int closeErr = SyncAndClose(fd);
+  if (err == 0) err = closeErr;
   if (err == 0 && std::rename(temporary.c_str(), host.c_str()) != 0) err = errno;
   if (err != 0) {
     ::unlink(temporary.c_str());

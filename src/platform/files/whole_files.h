@@ -1,12 +1,16 @@
 #pragma once
-// Files handled whole: replaced in one step, or tried for reading before
-// anything reads them. Failures are the runtime's numbered errors
+// Files handled whole: read in one piece, replaced in one step, or tried for
+// reading before anything reads them. Failures are the runtime's numbered errors
 // (host_error.h), so every caller reports them alike.
 #include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace qvl::files {
+
+// The bytes of the file. Raises vb::Error: 53 for a missing file, 76 for a
+// missing folder, 75 for a folder, 70 when it may not be read, and so on.
+std::string ReadFileContents(const std::filesystem::path& host);
 
 // Puts `bytes` in the place of `host` through "<name>.tmp" beside it, so a
 // failed write never leaves a half-written file: the old one stays as it was

@@ -8,11 +8,6 @@
 
 namespace qvl::forms {
 
-namespace {
-// The runtime's error for a property value a control cannot take.
-vb::Error InvalidPropertyValue() { return vb::Error(380, "Invalid property value"); }
-}  // namespace
-
 Control::Control(Form& owner, Kind kind, std::string name)
     : owner_(&owner), kind_(kind), name_(std::move(name)) {
   owner.Register(*this);
@@ -77,6 +72,10 @@ void Control::Changed() {
   for (auto& [id, listener] : listeners) listener(*this);
 }
 
+void SetVisible(std::initializer_list<Control*> controls, bool visible) {
+  for (Control* control : controls) control->SetVisible(visible);
+}
+
 void TextBox::SetText(std::string text) {
   if (maxLength_ > 0 && text.size() > maxLength_) text.resize(maxLength_);
   if (text_ == text) return;
@@ -92,7 +91,7 @@ void TextBox::SetMaxLength(std::size_t maxLength) {
 }
 
 void CheckBox::SetValue(int value) {
-  if (value < 0 || value > 2) throw InvalidPropertyValue();
+  if (value < 0 || value > 2) throw vb::InvalidPropertyValue();
   if (value_ == value) return;
   value_ = value;
   Changed();

@@ -6,6 +6,7 @@
 // synchronously, once, before the setter returns, and only when the value
 // actually changes: the window's handlers rely on that order.
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,6 +100,9 @@ class Control {
   int nextListenerId_ = 0;
   std::vector<std::pair<int, Listener>> listeners_;
 };
+
+// Shows or hides every control of the list.
+void SetVisible(std::initializer_list<Control*> controls, bool visible);
 
 class Label : public Control {
  public:

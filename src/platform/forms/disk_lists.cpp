@@ -17,8 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-vb::Error DeviceUnavailable() { return vb::Error(68, "Device unavailable"); }
-
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 bool HasDrive(std::string_view path) {
@@ -70,7 +68,7 @@ OpenedFolder OpenFolder(std::string_view requested) {
   const char letter = Lower(path[0]);
   const auto root = paths::DriveFolder(letter);
   std::error_code ec;
-  if (!root || !fs::is_directory(*root, ec)) throw DeviceUnavailable();
+  if (!root || !fs::is_directory(*root, ec)) throw vb::DeviceUnavailable();
   if (path.size() == 2) path = CurrentFolderOn(letter);
 
   const auto host = paths::ToHost(path);
@@ -178,7 +176,7 @@ void DriveList::Refresh() {
 
 void DriveList::SetDrive(std::string_view drive) {
   if (drive.empty() || !std::isalpha(static_cast<unsigned char>(drive[0]))) {
-    throw DeviceUnavailable();
+    throw vb::DeviceUnavailable();
   }
   const char letter = Lower(drive[0]);
   auto find = [&] {
@@ -192,7 +190,7 @@ void DriveList::SetDrive(std::string_view drive) {
     Refresh();
     index = find();
   }
-  if (index < 0) throw DeviceUnavailable();
+  if (index < 0) throw vb::DeviceUnavailable();
   SetListIndex(index);
 }
 
@@ -219,7 +217,7 @@ void FolderList::SetPath(std::string_view path) {
   auto names = ListFolder(opened.host, [](const fs::directory_entry& e, std::error_code& ec) {
     return e.is_directory(ec);
   });
-  if (!names) throw opened.chain.size() == 1 ? DeviceUnavailable() : vb::PathFileAccessError();
+  if (!names) throw opened.chain.size() == 1 ? vb::DeviceUnavailable() : vb::PathFileAccessError();
   const bool moved = opened.chain.back() != path_;
   path_ = opened.chain.back();
   ancestors_ = std::move(opened.chain);

@@ -12,7 +12,7 @@ std::string ListControl::List(int index) const {
 }
 
 void ListControl::SetListIndex(int index) {
-  if (index < FirstIndex() || index >= ListCount()) throw vb::Error(380, "Invalid property value");
+  if (index < FirstIndex() || index >= ListCount()) throw vb::InvalidPropertyValue();
   if (index == listIndex_) return;
   listIndex_ = index;
   IndexChanged();
@@ -47,7 +47,7 @@ void ListControl::AppendItem(std::string item) {
 }
 
 void ListControl::RemoveAt(int index) {
-  if (index < 0 || index >= ListCount()) throw vb::Error(5, "Invalid procedure call or argument");
+  if (index < 0 || index >= ListCount()) throw vb::InvalidProcedureCall();
   items_.erase(items_.begin() + index);
   if (listIndex_ == index) {
     listIndex_ = -1;

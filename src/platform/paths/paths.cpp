@@ -203,4 +203,11 @@ bool FolderExists(std::string_view windowsPath) {
   return host && fs::is_directory(*host, ec);
 }
 
+bool SameFile(std::string_view a, std::string_view b) {
+  const auto hostA = ToHost(a);
+  const auto hostB = ToHost(b);
+  std::error_code ec;
+  return hostA && hostB && fs::equivalent(*hostA, *hostB, ec);
+}
+
 }  // namespace qvl::paths

@@ -49,5 +49,7 @@ std::string Dir(std::string_view windowsPath, bool directory = false);
 
 bool FileExists(std::string_view windowsPath);
 bool FolderExists(std::string_view windowsPath);
+// Whether the two paths name one existing file (through any name or link).
+bool SameFile(std::string_view a, std::string_view b);
 
 }  // namespace qvl::paths

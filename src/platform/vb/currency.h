@@ -55,8 +55,6 @@ class Currency {
   friend Currency operator/(Currency a, std::int64_t n);
   friend Currency operator/(Currency a, Currency b);
 
-  Currency Abs() const { return raw_ < 0 ? -*this : *this; }
-
  private:
   std::int64_t raw_ = 0;
 };

@@ -18,12 +18,19 @@ std::string ErrorDescription(int number) {
     case kFileNotFound: return "File not found";
     case kBadFileMode: return "Bad file mode";
     case kFileAlreadyOpen: return "File already open";
+    case kDeviceIoError: return "Device I/O error";
     case kFileAlreadyExists: return "File already exists";
+    case kDiskFull: return "Disk full";
     case kInputPastEndOfFile: return "Input past end of file";
+    case kBadRecordNumber: return "Bad record number";
     case kBadFileName: return "Bad file name";
+    case kTooManyFiles: return "Too many files";
+    case kDeviceUnavailable: return "Device unavailable";
     case kPermissionDenied: return "Permission denied";
     case kPathFileAccessError: return "Path/File access error";
     case kPathNotFound: return "Path not found";
+    case kObjectNotSet: return "Object variable or With block variable not set";
+    case kInvalidPropertyValue: return "Invalid property value";
     default: return "";
   }
 }
@@ -39,11 +46,18 @@ Error BadFileNameOrNumber() { return MakeError(kBadFileNameOrNumber); }
 Error FileNotFound() { return MakeError(kFileNotFound); }
 Error BadFileMode() { return MakeError(kBadFileMode); }
 Error FileAlreadyOpen() { return MakeError(kFileAlreadyOpen); }
+Error DeviceIoError() { return MakeError(kDeviceIoError); }
 Error FileAlreadyExists() { return MakeError(kFileAlreadyExists); }
+Error DiskFull() { return MakeError(kDiskFull); }
 Error InputPastEndOfFile() { return MakeError(kInputPastEndOfFile); }
+Error BadRecordNumber() { return MakeError(kBadRecordNumber); }
 Error BadFileName() { return MakeError(kBadFileName); }
+Error TooManyFiles() { return MakeError(kTooManyFiles); }
+Error DeviceUnavailable() { return MakeError(kDeviceUnavailable); }
 Error PermissionDenied() { return MakeError(kPermissionDenied); }
 Error PathFileAccessError() { return MakeError(kPathFileAccessError); }
 Error PathNotFound() { return MakeError(kPathNotFound); }
+Error ObjectNotSet() { return MakeError(kObjectNotSet); }
+Error InvalidPropertyValue() { return MakeError(kInvalidPropertyValue); }
 
 }  // namespace qvl::vb

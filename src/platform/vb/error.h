@@ -34,12 +34,19 @@ enum ErrorNumber : int {
   kFileNotFound = 53,
   kBadFileMode = 54,
   kFileAlreadyOpen = 55,
+  kDeviceIoError = 57,
   kFileAlreadyExists = 58,
+  kDiskFull = 61,
   kInputPastEndOfFile = 62,
+  kBadRecordNumber = 63,
   kBadFileName = 64,
+  kTooManyFiles = 67,
+  kDeviceUnavailable = 68,
   kPermissionDenied = 70,
   kPathFileAccessError = 75,
   kPathNotFound = 76,
+  kObjectNotSet = 91,
+  kInvalidPropertyValue = 380,
 };
 
 Error InvalidProcedureCall();   // 5  "Invalid procedure call or argument"
@@ -51,11 +58,18 @@ Error BadFileNameOrNumber();    // 52 "Bad file name or number"
 Error FileNotFound();           // 53 "File not found"
 Error BadFileMode();            // 54 "Bad file mode"
 Error FileAlreadyOpen();        // 55 "File already open"
+Error DeviceIoError();          // 57 "Device I/O error"
 Error FileAlreadyExists();      // 58 "File already exists"
+Error DiskFull();               // 61 "Disk full"
 Error InputPastEndOfFile();     // 62 "Input past end of file"
+Error BadRecordNumber();        // 63 "Bad record number"
 Error BadFileName();            // 64 "Bad file name"
+Error TooManyFiles();           // 67 "Too many files"
+Error DeviceUnavailable();      // 68 "Device unavailable"
 Error PermissionDenied();       // 70 "Permission denied"
 Error PathFileAccessError();    // 75 "Path/File access error"
 Error PathNotFound();           // 76 "Path not found"
+Error ObjectNotSet();           // 91 "Object variable or With block variable not set"
+Error InvalidPropertyValue();   // 380 "Invalid property value"
 
 }  // namespace qvl::vb

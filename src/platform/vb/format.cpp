@@ -6,20 +6,13 @@
 
 #include "platform/vb/convert.h"
 #include "platform/vb/decimal.h"
+#include "platform/vb/text.h"
 
 namespace qvl::vb {
 
 namespace {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-bool StartsWithNoCase(std::string_view s, std::size_t i, std::string_view word) {
-  if (s.size() - i < word.size()) return false;
-  for (std::size_t k = 0; k < word.size(); ++k) {
-    if (Lower(s[i + k]) != Lower(word[k])) return false;
-  }
-  return true;
-}
 
 // Walks a mask, handing quoted text and \x escapes over as literals so no
 // placeholder inside them is ever seen.
@@ -89,15 +82,6 @@ std::vector<NumItem> ParseNumberSection(std::string_view section) {
         return i;
       });
   return items;
-}
-
-std::string GroupThousands(const std::string& digits) {
-  std::string out;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-    out += digits[i];
-  }
-  return out;
 }
 
 // The magnitude of `value` through one section. Sets `nonzero` to whether
@@ -202,7 +186,7 @@ std::vector<DateToken> ParseDateMask(std::string_view mask) {
   };
   ScanMask(mask, literal, [&](std::size_t i) {
     for (std::string_view ampm : {"AM/PM", "A/P"}) {
-      if (StartsWithNoCase(mask, i, ampm)) {
+      if (StartsWithNoCase(mask.substr(i), ampm)) {
         tokens.push_back({DateToken::kAmPm, 0, std::string(mask.substr(i, ampm.size()))});
         return i + ampm.size() - 1;
       }
@@ -308,6 +292,15 @@ std::string FormatDateWith(const Date& d, std::string_view mask) {
 
 }  // namespace
 
+std::string GroupThousands(std::string_view digits) {
+  std::string out;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    out += digits[i];
+  }
+  return out;
+}
+
 bool IsDateMask(std::string_view mask) {
   bool date = false;
   ScanMask(
@@ -321,7 +314,7 @@ bool IsDateMask(std::string_view mask) {
           case 'n':
           case 's': date = true; break;
           default:
-            if (StartsWithNoCase(mask, i, "AM/PM") || StartsWithNoCase(mask, i, "A/P")) date = true;
+            if (StartsWithNoCase(mask.substr(i), "AM/PM") || StartsWithNoCase(mask.substr(i), "A/P")) date = true;
         }
         return i;
       });
@@ -342,9 +335,7 @@ std::string FormatNumber(const Decimal& value, std::string_view mask) {
   return value.negative && nonzero ? "-" + out : out;
 }
 
-std::string Format(Currency value, std::string_view mask) {
-  return mask.empty() ? value.ToText() : FormatNumber(value.ToDecimal(), mask);
-}
+std::string Format(Currency value, std::string_view mask) { return FormatNumber(value.ToDecimal(), mask); }
 
 std::string Format(double value, std::string_view mask) {
   return mask.empty() ? CStr(value) : FormatNumber(Decimal::FromDouble(value), mask);

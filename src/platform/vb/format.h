@@ -56,4 +56,8 @@ std::string FormatNumber(const Decimal& value, std::string_view mask);
 // Whether a mask holds date or time placeholders.
 bool IsDateMask(std::string_view mask);
 
+// Whole-number digits with a comma before every group of three from the
+// right: "1234567" is "1,234,567".
+std::string GroupThousands(std::string_view digits);
+
 }  // namespace qvl::vb

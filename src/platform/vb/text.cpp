@@ -125,4 +125,8 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
+  return EqualsNoCase(s.substr(0, prefix.size()), prefix);
+}
+
 }  // namespace qvl::vb

@@ -50,5 +50,7 @@ std::string PadLeft(std::string_view s, std::size_t width);
 
 // Case-insensitive equality for Windows-1252 (file names, drive letters).
 bool EqualsNoCase(std::string_view a, std::string_view b);
+// Whether s begins with prefix, letter case ignored as EqualsNoCase does.
+bool StartsWithNoCase(std::string_view s, std::string_view prefix);
 
 }  // namespace qvl::vb

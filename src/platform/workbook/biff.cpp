@@ -24,6 +24,16 @@ void ByteWriter::F64(double v) {
   U32(static_cast<std::uint32_t>(bits >> 32));
 }
 
+void ByteWriter::Chars(std::u16string_view text, bool compressed) {
+  for (char16_t c : text) {
+    if (compressed) {
+      U8(static_cast<std::uint8_t>(c));
+    } else {
+      U16(c);
+    }
+  }
+}
+
 void ByteWriter::PatchU16(std::size_t at, std::uint16_t v) {
   bytes_.at(at) = static_cast<std::uint8_t>(v);
   bytes_.at(at + 1) = static_cast<std::uint8_t>(v >> 8);
@@ -52,13 +62,7 @@ void WriteUnicodeString(ByteWriter& out, std::string_view text, bool shortLength
   }
   bool compressed = vb::IsLatin1(wide);
   out.U8(compressed ? 0 : 1);
-  for (char16_t c : wide) {
-    if (compressed) {
-      out.U8(static_cast<std::uint8_t>(c));
-    } else {
-      out.U16(c);
-    }
-  }
+  out.Chars(wide, compressed);
 }
 
 std::span<const std::uint8_t> DataReader::Bytes(std::size_t n) {

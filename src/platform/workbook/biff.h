@@ -42,6 +42,8 @@ inline constexpr std::uint16_t kFormula = 0x0006, kEof = 0x000A, kCalcCount = 0x
 
 // Most bytes a record body may hold; longer data goes on in CONTINUE records.
 inline constexpr std::size_t kMaxRecordData = 8224;
+// The cell format (XF) of a plain cell.
+inline constexpr std::uint16_t kDefaultXf = 15;
 
 class ByteWriter {
  public:
@@ -50,6 +52,8 @@ class ByteWriter {
   void U32(std::uint32_t v);
   void F64(double v);
   void Bytes(std::span<const std::uint8_t> data) { bytes_.insert(bytes_.end(), data.begin(), data.end()); }
+  // Characters one byte each when `compressed` (all below U+0100), else two.
+  void Chars(std::u16string_view text, bool compressed);
   void Zeros(std::size_t n) { bytes_.insert(bytes_.end(), n, 0); }
   void PatchU16(std::size_t at, std::uint16_t v);
   void PatchU32(std::size_t at, std::uint32_t v);

@@ -6,40 +6,11 @@
 
 namespace qvl::workbook {
 
-CellValue CellValue::Number(double value) {
-  CellValue v;
-  v.type_ = Type::Number;
-  v.number_ = value;
-  return v;
-}
-
-CellValue CellValue::Date(double serial) {
-  CellValue v;
-  v.type_ = Type::Date;
-  v.number_ = serial;
-  return v;
-}
-
-CellValue CellValue::Text(std::string text) {
-  CellValue v;
-  v.type_ = Type::Text;
-  v.text_ = std::move(text);
-  return v;
-}
-
-CellValue CellValue::Boolean(bool value) {
-  CellValue v;
-  v.type_ = Type::Boolean;
-  v.number_ = value ? 1 : 0;
-  return v;
-}
-
-CellValue CellValue::Error(int code) {
-  CellValue v;
-  v.type_ = Type::Error;
-  v.number_ = code;
-  return v;
-}
+CellValue CellValue::Number(double value) { return {Type::Number, value}; }
+CellValue CellValue::Date(double serial) { return {Type::Date, serial}; }
+CellValue CellValue::Text(std::string text) { return {Type::Text, 0, std::move(text)}; }
+CellValue CellValue::Boolean(bool value) { return {Type::Boolean, value ? 1.0 : 0.0}; }
+CellValue CellValue::Error(int code) { return {Type::Error, static_cast<double>(code)}; }
 
 std::string CellValue::ErrorName() const {
   switch (errorCode()) {
@@ -49,7 +20,6 @@ std::string CellValue::ErrorName() const {
     case 0x17: return "#REF!";
     case 0x1D: return "#NAME?";
     case 0x24: return "#NUM!";
-    case 0x2A: return "#N/A";
     default: return "#N/A";
   }
 }

@@ -3,6 +3,7 @@
 // number, a date, text, a boolean or an error value.
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace qvl::workbook {
 
@@ -37,6 +38,9 @@ class CellValue {
   friend bool operator==(const CellValue&, const CellValue&) = default;
 
  private:
+  CellValue(Type type, double number, std::string text = {})
+      : type_(type), number_(number), text_(std::move(text)) {}
+
   Type type_ = Type::Empty;
   double number_ = 0;
   std::string text_;

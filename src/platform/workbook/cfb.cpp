@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/vb/text.h"
 #include "platform/workbook/biff.h"
 
 namespace qvl::workbook::detail {
@@ -165,11 +166,11 @@ class CompoundReader {
       std::span<const std::uint8_t> e(dir.data() + 128 * i, 128);
       if (e[66] != 2) continue;
       std::string name = EntryName(e);
-      if (EqualsAscii(name, wanted)) {
+      if (vb::EqualsNoCase(name, wanted)) {
         found = i;
         break;
       }
-      if (EqualsAscii(name, "Book")) oldBook = true;
+      if (vb::EqualsNoCase(name, "Book")) oldBook = true;
     }
     if (found == entries) {
       if (oldBook) throw FormatError("it is an Excel 5.0/95 workbook, an older format than Excel 97-2003");
@@ -185,13 +186,6 @@ class CompoundReader {
 
  private:
   static constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
-
-  static bool EqualsAscii(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-             auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-             return lower(x) == lower(y);
-           });
-  }
 
   static std::string EntryName(std::span<const std::uint8_t> e) {
     std::size_t chars = std::min<std::size_t>(GetU16(e, 64) / 2, 32);

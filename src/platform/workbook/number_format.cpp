@@ -7,6 +7,8 @@
 
 #include "platform/vb/date.h"
 #include "platform/vb/decimal.h"
+#include "platform/vb/format.h"
+#include "platform/vb/text.h"
 
 namespace qvl::workbook::detail {
 namespace {
@@ -56,14 +58,6 @@ constexpr std::array<BuiltIn, 36> kBuiltIns = {{
 }};
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-bool StartsWithNoCase(std::string_view s, std::size_t at, std::string_view word) {
-  if (s.size() - at < word.size()) return false;
-  for (std::size_t i = 0; i < word.size(); ++i) {
-    if (Lower(s[at + i]) != Lower(word[i])) return false;
-  }
-  return true;
-}
 
 // The sections of a mask, split at ";" outside quotes, escapes and brackets.
 std::vector<std::string_view> Sections(std::string_view mask) {
@@ -163,15 +157,15 @@ Parsed Tokenize(std::string_view s) {
     } else if (c == '@') {
       p.toks.push_back({Tok::At, ""});
       p.hasAt = true;
-    } else if (StartsWithNoCase(s, i, "AM/PM")) {
+    } else if (vb::StartsWithNoCase(s.substr(i), "AM/PM")) {
       p.toks.push_back({Tok::AmPm, "AM/PM"});
       p.isDate = true;
       i += 4;
-    } else if (StartsWithNoCase(s, i, "A/P")) {
+    } else if (vb::StartsWithNoCase(s.substr(i), "A/P")) {
       p.toks.push_back({Tok::AmPm, "A/P"});
       p.isDate = true;
       i += 2;
-    } else if (StartsWithNoCase(s, i, "General")) {
+    } else if (vb::StartsWithNoCase(s.substr(i), "General")) {
       p.toks.push_back({Tok::General, ""});
       p.hasGeneral = true;
       i += 6;
@@ -275,15 +269,6 @@ std::string RenderDate(double serial, const Parsed& p) {
   return out;
 }
 
-std::string GroupThousands(const std::string& digits) {
-  std::string out;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) out.push_back(',');
-    out.push_back(digits[i]);
-  }
-  return out;
-}
-
 std::string RenderNumber(double value, const Parsed& p, bool showMinus) {
   if (p.hasGeneral) {
     std::string out;
@@ -353,7 +338,7 @@ std::string RenderNumber(double value, const Parsed& p, bool showMinus) {
   std::string fraction = rounded.FractionDigits(decimals);
 
   while (static_cast<int>(intDigits.size()) < intZeros) intDigits.insert(intDigits.begin(), '0');
-  if (grouping) intDigits = GroupThousands(intDigits);
+  if (grouping) intDigits = vb::GroupThousands(intDigits);
   while (static_cast<int>(intDigits.size()) < intZeros + intQuestions) intDigits.insert(intDigits.begin(), ' ');
 
   // Optional decimal places drop trailing zeros; "?" keeps their room.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "platform/vb/date.h"
+#include "platform/vb/text.h"
 #include "platform/workbook/number_format.h"
 
 namespace qvl::workbook::detail {
@@ -15,15 +16,6 @@ std::string_view TrimBlanks(std::string_view s) {
   while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
   while (!s.empty() && s.back() == ' ') s.remove_suffix(1);
   return s;
-}
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-    if (x != b[i]) return false;
-  }
-  return true;
 }
 
 // The spreadsheet keeps 15 significant digits of what is typed; the rest
@@ -142,9 +134,9 @@ TypedEntry InterpretTyped(std::string_view typed, std::string_view cellFormat) {
     return e;
   }
   std::string_view trimmed = TrimBlanks(typed);
-  if (EqualsNoCase(trimmed, "TRUE") || EqualsNoCase(trimmed, "FALSE")) {
+  if (vb::EqualsNoCase(trimmed, "TRUE") || vb::EqualsNoCase(trimmed, "FALSE")) {
     e.kind = TypedEntry::Kind::Boolean;
-    e.number = EqualsNoCase(trimmed, "TRUE") ? 1 : 0;
+    e.number = vb::EqualsNoCase(trimmed, "TRUE") ? 1 : 0;
     return e;
   }
   bool general = cellFormat == "General";

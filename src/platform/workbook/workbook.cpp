@@ -29,8 +29,6 @@ namespace {
 constexpr std::size_t kMaxCellText = 32767;
 constexpr std::size_t kMaxSheetName = 31;
 
-vb::Error NotSet() { return vb::Error(91, "Object variable or With block variable not set"); }
-
 vb::Error Refused(const std::string& what = "Application-defined or object-defined error") {
   return vb::Error(kApplicationError, what);
 }
@@ -121,7 +119,7 @@ Range::Range(std::shared_ptr<SheetData> sheet, int row1, int column1, int row2, 
     : sheet_(std::move(sheet)), row1_(row1), column1_(column1), row2_(row2), column2_(column2), view_(view) {}
 
 SheetData& Range::sheet() const {
-  if (!sheet_) throw NotSet();
+  if (!sheet_) throw vb::ObjectNotSet();
   return *sheet_;
 }
 
@@ -583,7 +581,7 @@ void Border::LineStyle(XlLineStyle style) const {
 // ---- Worksheet ---------------------------------------------------------------
 
 SheetData& Worksheet::sheet() const {
-  if (!sheet_) throw NotSet();
+  if (!sheet_) throw vb::ObjectNotSet();
   return *sheet_;
 }
 
@@ -686,18 +684,18 @@ Range Worksheet::UsedRange() const {
 // ---- Worksheets --------------------------------------------------------------
 
 int Worksheets::Count() const {
-  if (!book_) throw NotSet();
+  if (!book_) throw vb::ObjectNotSet();
   return static_cast<int>(book_->sheets.size());
 }
 
 Worksheet Worksheets::operator()(int index) const {
-  if (!book_) throw NotSet();
+  if (!book_) throw vb::ObjectNotSet();
   if (index < 1 || index > static_cast<int>(book_->sheets.size())) throw vb::SubscriptOutOfRange();
   return Worksheet(book_->sheets[static_cast<std::size_t>(index) - 1]);
 }
 
 Worksheet Worksheets::operator()(std::string_view name) const {
-  if (!book_) throw NotSet();
+  if (!book_) throw vb::ObjectNotSet();
   for (const auto& s : book_->sheets) {
     if (SameName(s->name, name)) return Worksheet(s);
   }
@@ -705,7 +703,7 @@ Worksheet Worksheets::operator()(std::string_view name) const {
 }
 
 Worksheet Worksheets::Add() const {
-  if (!book_) throw NotSet();
+  if (!book_) throw vb::ObjectNotSet();
   auto sheet = detail::MakeSheet(book_, NextSheetName(*book_));
   int at = std::clamp(book_->active, 0, static_cast<int>(book_->sheets.size()));
   book_->sheets.insert(book_->sheets.begin() + at, sheet);
@@ -714,7 +712,7 @@ Worksheet Worksheets::Add() const {
 }
 
 Worksheet Worksheets::AddAfter(const Worksheet& after) const {
-  if (!book_) throw NotSet();
+  if (!book_) throw vb::ObjectNotSet();
   int index = SheetIndex(*book_, after.sheet());
   if (index < 0) throw Refused();
   auto sheet = detail::MakeSheet(book_, NextSheetName(*book_));
@@ -726,7 +724,7 @@ Worksheet Worksheets::AddAfter(const Worksheet& after) const {
 // ---- Workbook ----------------------------------------------------------------
 
 BookData& Workbook::book() const {
-  if (!book_) throw NotSet();
+  if (!book_) throw vb::ObjectNotSet();
   return *book_;
 }
 
@@ -787,18 +785,18 @@ void Workbook::Close(bool saveChanges, std::string_view path) const {
 // ---- Workbooks and Application -----------------------------------------------
 
 int Workbooks::Count() const {
-  if (!app_) throw NotSet();
+  if (!app_) throw vb::ObjectNotSet();
   return static_cast<int>(app_->books.size());
 }
 
 Workbook Workbooks::operator()(int index) const {
-  if (!app_) throw NotSet();
+  if (!app_) throw vb::ObjectNotSet();
   if (index < 1 || index > static_cast<int>(app_->books.size())) throw vb::SubscriptOutOfRange();
   return Workbook(app_->books[static_cast<std::size_t>(index) - 1]);
 }
 
 Workbook Workbooks::Add() const {
-  if (!app_) throw NotSet();
+  if (!app_) throw vb::ObjectNotSet();
   auto book = std::make_shared<BookData>();
   book->app = app_;
   book->name = "Book" + std::to_string(++app_->booksMade);
@@ -809,7 +807,7 @@ Workbook Workbooks::Add() const {
 }
 
 Workbook Workbooks::Open(std::string_view path) const {
-  if (!app_) throw NotSet();
+  if (!app_) throw vb::ObjectNotSet();
   auto book = std::make_shared<BookData>();
   detail::LoadXlsFile(HostPath(path), path, book);
   book->app = app_;
@@ -827,7 +825,7 @@ Application Application::Create() {
 }
 
 detail::AppData& Application::app() const {
-  if (!app_) throw NotSet();
+  if (!app_) throw vb::ObjectNotSet();
   return *app_;
 }
 

@@ -1,12 +1,9 @@
 #include "platform/workbook/xls_file.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <string>
 
-#include "platform/files/host_error.h"
 #include "platform/files/whole_files.h"
 #include "platform/vb/error.h"
 #include "platform/workbook/biff.h"
@@ -21,20 +18,6 @@ namespace {
 // Larger files are no workbook the system reads; refusing them keeps a
 // damaged or wrong file from exhausting memory.
 constexpr std::uintmax_t kMaxFileSize = std::uintmax_t{512} << 20;
-
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : fd_(fd) {}
-  ~Descriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int get() const { return fd_; }
-
- private:
-  int fd_;
-};
 
 }  // namespace
 
@@ -79,20 +62,9 @@ void LoadXlsFile(const std::filesystem::path& host, std::string_view shownPath, 
   };
   if (size > kMaxFileSize) throw refuse("it is far larger than any Excel 97-2003 workbook");
 
-  Descriptor fd(::open(host.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.get() < 0) throw files::OpenError(errno, files::Access::kRead, host);
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    ssize_t n = ::read(fd.get(), bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) throw files::IoError(errno);
-    if (n == 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  bytes.resize(done);
+  const std::string bytes = files::ReadFileContents(host);
   try {
-    DecodeXls(bytes, book);
+    DecodeXls(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), book);
   } catch (const FormatError& e) {
     throw refuse(e.what());
   }

@@ -14,7 +14,6 @@
 namespace qvl::workbook::detail {
 namespace {
 
-constexpr std::uint16_t kDefaultXf = 15;
 constexpr double kDays1904 = 1462;  // from the 1904 date system to the 1900 one
 constexpr double kErrorNum = 0x24;  // #NUM!
 

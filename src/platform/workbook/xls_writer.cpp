@@ -17,7 +17,6 @@
 namespace qvl::workbook::detail {
 namespace {
 
-constexpr std::uint16_t kDefaultXf = 15;        // the plain cell format
 constexpr std::uint16_t kFirstCellXf = 21;      // after the built-in style formats
 constexpr std::size_t kMaxXfs = 4050;           // what the file format holds
 constexpr std::uint16_t kFirstCustomFormat = 164;
@@ -246,13 +245,8 @@ void WriteSharedStrings(ByteWriter& out, const SharedStrings& sst) {
         continue;
       }
       std::size_t take = std::min(room, text.size() - k);
-      for (std::size_t j = 0; j < take; ++j, ++k) {
-        if (compressed) {
-          out.U8(static_cast<std::uint8_t>(text[k]));
-        } else {
-          out.U16(text[k]);
-        }
-      }
+      out.Chars(std::u16string_view(text).substr(k, take), compressed);
+      k += take;
       used += take * width;
     }
   }
@@ -283,13 +277,8 @@ void WriteLongString(ByteWriter& out, std::uint16_t id, const std::string& s) {
       body.U8(compressed ? 0 : 1);
     }
     std::size_t take = std::min((kMaxRecordData - body.size()) / width, text.size() - k);
-    for (std::size_t j = 0; j < take; ++j, ++k) {
-      if (compressed) {
-        body.U8(static_cast<std::uint8_t>(text[k]));
-      } else {
-        body.U16(text[k]);
-      }
-    }
+    body.Chars(std::u16string_view(text).substr(k, take), compressed);
+    k += take;
     out.Record(first ? id : rec::kContinue, body);
   }
 }
