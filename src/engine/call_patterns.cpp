@@ -15,6 +15,14 @@ namespace {
 
 constexpr int kInput = 1;
 
+// One input record: merged when "Summarized" is chosen, else written.
+void TakeRecord(QvLedgerloom& window, WindowProc writer) {
+  if (window.Summarized.Value())
+    Summarize(window.run);
+  else
+    writer(window);
+}
+
 }  // namespace
 
 bool ReadNextRecord(QvLedgerloom& window) {
@@ -43,12 +51,7 @@ void RecordLoop(QvLedgerloom& window, WindowProc writer) {
 }
 
 void SummarizingRecordLoop(QvLedgerloom& window, WindowProc writer) {
-  while (ReadNextRecord(window)) {
-    if (window.Summarized.Value())
-      Summarize(window.run);
-    else
-      writer(window);
-  }
+  while (ReadNextRecord(window)) TakeRecord(window, writer);
   if (window.Summarized.Value()) SummaryPass(window, writer);
 }
 
@@ -72,9 +75,7 @@ void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
 std::vector<InputRecord> StoreInput(QvLedgerloom& window) {
   RunState& run = window.run;
   std::vector<InputRecord> records;
-  const bool text = run.entry != nullptr &&
-                    ReadsText(*run.entry, window.Summarized.Value(), window.chkCSV.Value() == 1);
-  if (text) {
+  if (InputIsText(window)) {
     while (auto values = ReadCommaValues(window, InputRecord::kValueFields)) {
       ValuesToRecord(*values, run.curRec);
       records.push_back(run.curRec);
@@ -86,19 +87,11 @@ std::vector<InputRecord> StoreInput(QvLedgerloom& window) {
 }
 
 void WriteStored(QvLedgerloom& window, const std::vector<InputRecord>& records, WindowProc writer) {
-  RunState& run = window.run;
-  if (window.Summarized.Value()) {
-    for (const InputRecord& record : records) {
-      run.curRec = record;
-      Summarize(run);
-    }
-    SummaryPass(window, writer);
-    return;
-  }
   for (const InputRecord& record : records) {
-    run.curRec = record;
-    writer(window);
+    window.run.curRec = record;
+    TakeRecord(window, writer);
   }
+  if (window.Summarized.Value()) SummaryPass(window, writer);
 }
 
 void ProcessWriterObject(QvLedgerloom& window, const FinPacEntry& entry) {

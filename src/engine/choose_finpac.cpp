@@ -50,10 +50,7 @@ void ChooseFinPac(QvLedgerloom& window) {
   if (!FutureCheckPasses(run.ChosenPackage, periodEnd, today)) return RefuseRun(window, kFutureMsg);
   if (PeriodEndTooOld(periodEnd, today)) {
     run.Build_String = std::string(kAgeQuestion);
-    if (ShowBox(window, run.Build_String, dialogs::Buttons::YesNo, kAgeQuestionTitle) != dialogs::kYes) {
-      run.Ready = false;
-      return;
-    }
+    if (!AskToProceed(window, run.Build_String)) return;
   }
   if (!ProfitSharingRateValid(run.ChosenPackage, window.txtJourRef.Text()))
     return RefuseRun(window, kProfitSharingRateMsg);

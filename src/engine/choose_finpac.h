@@ -2,15 +2,9 @@
 // The run step: the run variables from the window, the checks in their fixed
 // order, the journal file's extension and name, and the dispatch to the
 // chosen package.
-#include <string_view>
-
 namespace qvl {
 
 class QvLedgerloom;
-
-// Design texts of the input-file and output-folder boxes.
-inline constexpr std::string_view kInputBoxDesignText = "Input file (from Quorvanta)";
-inline constexpr std::string_view kOutputBoxDesignText = "Output path (folder for journal entry)";
 
 // A failed check shows its message, clears Ready and returns before anything
 // is opened or created; otherwise the chosen package's entry runs.

@@ -17,10 +17,13 @@ std::string JoinFields(const std::vector<Field>& fields, std::string_view delimi
   return line;
 }
 
+std::string AtWidth(std::string_view text, std::size_t width, Align align) {
+  return align == Align::Left ? vb::PadRight(text, width) : vb::PadLeft(text, width);
+}
+
 std::string JoinColumns(const std::vector<Column>& columns) {
   std::string line;
-  for (const Column& c : columns)
-    line += c.align == Align::Left ? vb::PadRight(c.text, c.width) : vb::PadLeft(c.text, c.width);
+  for (const Column& c : columns) line += AtWidth(c.text, c.width, c.align);
   return line;
 }
 

@@ -30,6 +30,10 @@ struct Column {
   Align align = Align::Left;  // Left: blank-padded on the right; Right: on the left
 };
 
+// The text cut to the width, or padded to it with blanks on the side away
+// from its alignment.
+std::string AtWidth(std::string_view text, std::size_t width, Align align = Align::Left);
+
 std::string JoinFields(const std::vector<Field>& fields, std::string_view delimiter);
 std::string JoinColumns(const std::vector<Column>& columns);
 

@@ -19,7 +19,6 @@ inline constexpr std::string_view kFutureMsg = "Period Ending Date cannot be in 
 // Asked with Yes and No; No ends the run without a further message.
 inline constexpr std::string_view kAgeQuestion =
     "Period Ending Date is more than 60 days old.\rDo you want to continue?";
-inline constexpr std::string_view kAgeQuestionTitle = "OK to Proceed?";
 inline constexpr std::string_view kProfitSharingRateMsg = "Profit Sharing Rate must be a number.";
 inline constexpr std::string_view kFacilityCodeMsg = "Facility Number must be a number.";
 // Shown under the title "QvLedgerloom - " and the package text.

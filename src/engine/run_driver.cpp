@@ -35,7 +35,7 @@ void Run(QvLedgerloom& window) {
   if (!run.Ready) return;
   // A journal that could not be written must never be reported in balance:
   // what the writer wrote reaches the disk before the result is shown.
-  for (files::TextStream* stream : {&run.a, &run.b, &run.a1, &run.a2}) stream->Flush();
+  for (files::TextStream* stream : run.Streams()) stream->Flush();
   CheckBalance(window);
   CloseFiles(window);
 }

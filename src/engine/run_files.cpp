@@ -27,10 +27,8 @@ void RefuseOutputOverInput(QvLedgerloom& window) {
 
 void OpenInput(QvLedgerloom& window) {
   RunState& run = window.run;
-  const bool text = run.entry != nullptr &&
-                    ReadsText(*run.entry, window.Summarized.Value(), window.chkCSV.Value() == 1);
   try {
-    if (text)
+    if (InputIsText(window))
       run.Files.OpenText(1, run.INFile);
     else
       run.Files.OpenRecords(1, run.INFile);
@@ -59,10 +57,7 @@ void CreateMissingFolder(QvLedgerloom& window) {
   RunState& run = window.run;
   run.Build_String = "We would like to create the directory \r\r" + run.Output_Path +
                      "\r\rso we can store your Journal Entry.";
-  if (ShowBox(window, run.Build_String, dialogs::Buttons::YesNo, kQuestionTitle) != dialogs::kYes) {
-    run.Ready = false;
-    throw RunStopped();
-  }
+  if (!AskToProceed(window, run.Build_String)) throw RunStopped();
   CreateFolderPath(run.Output_Path);
 }
 
@@ -76,6 +71,11 @@ void WriteRecords(QvLedgerloom& window, RecordLines lines) {
 }
 
 }  // namespace
+
+bool InputIsText(const QvLedgerloom& window) {
+  const FinPacEntry* entry = window.run.entry;
+  return entry != nullptr && ReadsText(*entry, window.Summarized.Value(), window.chkCSV.Value() == 1);
+}
 
 void CreateFolderPath(std::string_view windowsFolder) {
   std::string folder(windowsFolder);
@@ -115,13 +115,13 @@ void InitFiles(QvLedgerloom& window) {
 void CloseFiles(QvLedgerloom& window) {
   RunState& run = window.run;
   if (run.entry != nullptr && run.entry->hasTrailer) WriteRecords(window, run.entry->hooks.trailer);
-  for (files::TextStream* stream : {&run.a, &run.b, &run.a1, &run.a2}) stream->Close();
+  for (files::TextStream* stream : run.Streams()) stream->Close();
   run.Files.Close(1);
 }
 
 void CloseRunFilesQuietly(RunState& run) {
   // Dropping a stream closes it and passes over a failure to flush.
-  for (files::TextStream* stream : {&run.a, &run.b, &run.a1, &run.a2}) *stream = files::TextStream();
+  for (files::TextStream* stream : run.Streams()) *stream = files::TextStream();
   run.Files.CloseAll();
 }
 

@@ -16,6 +16,10 @@ struct RunState;
 // does not want created; other failures are FileErrors naming the path.
 void InitFiles(QvLedgerloom& window);
 
+// Whether the run opens its input as text lines rather than 89-character
+// records: the package's input form, decided by the window's options.
+bool InputIsText(const QvLedgerloom& window);
+
 // Writes the trailer records, then closes `a`, `b` and the numbered files.
 void CloseFiles(QvLedgerloom& window);
 

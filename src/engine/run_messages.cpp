@@ -34,6 +34,12 @@ void RefuseRun(QvLedgerloom& window, std::string_view message, std::string_view 
   window.run.Ready = false;
 }
 
+bool AskToProceed(QvLedgerloom& window, std::string_view question) {
+  if (ShowBox(window, question, dialogs::Buttons::YesNo, kQuestionTitle) == dialogs::kYes) return true;
+  window.run.Ready = false;
+  return false;
+}
+
 std::string PackageTitle(std::string_view package) {
   std::string title = "QvLedgerloom - ";
   title += package;

@@ -35,6 +35,8 @@ int ShowBox(QvLedgerloom& window, std::string_view prompt,
             dialogs::Buttons buttons = dialogs::Buttons::OK, std::string_view title = {});
 // Shows the message (OK button) and clears Ready.
 void RefuseRun(QvLedgerloom& window, std::string_view message, std::string_view title = {});
+// Asks with Yes and No under kQuestionTitle: true on Yes; No clears Ready.
+bool AskToProceed(QvLedgerloom& window, std::string_view question);
 // "QvLedgerloom - " and the package: the title of a package's own messages.
 std::string PackageTitle(std::string_view package);
 

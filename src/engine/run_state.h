@@ -4,6 +4,7 @@
 // owns one RunState for its whole life; only StartRun() resets part of it, the
 // rest keeps what the previous run left until the new run sets it.
 // Values that belong to one package live with that package's writer.
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -65,6 +66,8 @@ struct RunState {
   files::TextStream b;
   files::TextStream a1;
   files::TextStream a2;
+  // The four streams, for what is done to all of them.
+  std::array<files::TextStream*, 4> Streams() { return {&a, &b, &a1, &a2}; }
 
   // The catalog entry of ChosenPackage for this run (null when the text is
   // no entry's), set once the checks have passed.

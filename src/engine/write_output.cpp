@@ -3,7 +3,7 @@
 #include "engine/audit_line.h"
 #include "engine/catalog.h"
 #include "engine/run_state.h"
-#include "platform/vb/text.h"
+#include "platform/vb/currency.h"
 #include "window/qvledgerloom.h"
 
 namespace qvl {
@@ -18,8 +18,8 @@ void CountTotals(RunState& run) {
     run.curSumCounted = true;
     return;
   }
-  run.Debit_Amount = vb::AmountOf(vb::Trim(run.curRec.debits()));
-  run.Credit_Amount = vb::AmountOf(vb::Trim(run.curRec.credits()));
+  run.Debit_Amount = vb::AmountOf(run.curRec.debits());
+  run.Credit_Amount = vb::AmountOf(run.curRec.credits());
   if (run.DoBalancing) run.Audit_Total += run.Debit_Amount - run.Credit_Amount;
 }
 

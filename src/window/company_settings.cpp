@@ -17,7 +17,6 @@ namespace qvl {
 
 namespace {
 
-constexpr std::string_view kDesignCaption = "Quorvanta Ledgerloom";
 constexpr std::string_view kTempFolder = "C:\\Temp";
 constexpr int kSettingsFileNumber = 2;
 constexpr std::size_t kFieldCount = 20;
@@ -32,13 +31,52 @@ void Skipping(Statement&& statement) {
   }
 }
 
-int StoredNumber(const std::string& text) {
+// The record's fields that controls of their own kind show, in the file's
+// order, each with its control. The company, package, input file and output
+// folder come before them in the file; the window handles those one by one.
+template <class Visit>
+void ForEachControlField(Visit&& visit) {
+  visit(&CompanySettings::PeriodEnd, &QvLedgerloom::pdEndDate);
+  visit(&CompanySettings::MiscDate, &QvLedgerloom::txtMiscDate);
+  visit(&CompanySettings::DateYY, &QvLedgerloom::rdoYY);
+  visit(&CompanySettings::DateYYYY, &QvLedgerloom::rdoYYYY);
+  visit(&CompanySettings::ClearN, &QvLedgerloom::rdoClrN);
+  visit(&CompanySettings::ClearY, &QvLedgerloom::rdoClrY);
+  visit(&CompanySettings::Period13, &QvLedgerloom::chk13pd);
+  visit(&CompanySettings::FiscMon, &QvLedgerloom::txtFiscMon);
+  visit(&CompanySettings::JobCode, &QvLedgerloom::chkJobCode);
+  visit(&CompanySettings::Delim, &QvLedgerloom::txtDelim);
+  visit(&CompanySettings::AssignClass, &QvLedgerloom::chkClass);
+  visit(&CompanySettings::ParseNames, &QvLedgerloom::chkNames);
+  visit(&CompanySettings::ParseLoc, &QvLedgerloom::chkLoc);
+  visit(&CompanySettings::ApplyOverhead, &QvLedgerloom::chkOverhead);
+  visit(&CompanySettings::OverheadPct, &QvLedgerloom::txtOverhead);
+  visit(&CompanySettings::FacilityCode, &QvLedgerloom::txtFacility);
+}
+
+// Every field of the record, in the file's order.
+template <class Record, class Visit>
+void ForEachStoredField(Record& r, Visit&& visit) {
+  visit(r.CoNum);
+  visit(r.FinPacIndex);
+  visit(r.InputFile);
+  visit(r.OutputPath);
+  ForEachControlField([&](auto field, auto) { visit(r.*field); });
+}
+
+// A field from the file; a number that does not read as a 16-bit whole
+// number is 0.
+void ReadStored(std::string& field, const std::string& text) { field = text; }
+void ReadStored(int& field, const std::string& text) {
   try {
-    return vb::CInt(std::string_view(text));
+    field = vb::CInt(std::string_view(text));
   } catch (const vb::Error&) {
-    return 0;
+    field = 0;
   }
 }
+
+const std::string& StoredText(const std::string& field) { return field; }
+std::string StoredText(int field) { return std::to_string(field); }
 
 // Lines without a company number, or with one that is a number equal to 0
 // ("0", "00"), hold no company.
@@ -60,19 +98,25 @@ void SelectPackage(QvLedgerloom& w, int index) {
   w.PickFinPac.SetSelected(index, true);
 }
 
-void ApplyOption(forms::OptionButton& option, int stored) {
+// A stored value into its control: option buttons keep -1 for selected,
+// check boxes their value.
+void Apply(forms::OptionButton& option, int stored) {
   Skipping([&] { option.SetValue(false); });
   if (stored == -1) Skipping([&] { option.SetValue(true); });
 }
 
-void ApplyCheck(forms::CheckBox& box, int stored) {
+void Apply(forms::CheckBox& box, int stored) {
   Skipping([&] { box.SetValue(0); });
   if (stored == 1) Skipping([&] { box.SetValue(1); });
 }
 
-void ApplyText(forms::TextBox& box, const std::string& text) {
+void Apply(forms::TextBox& box, const std::string& text) {
   Skipping([&] { box.SetText(text); });
 }
+
+void Store(int& stored, const forms::OptionButton& option) { stored = option.Value() ? -1 : 0; }
+void Store(int& stored, const forms::CheckBox& box) { stored = box.Value(); }
+void Store(std::string& stored, const forms::TextBox& box) { stored = box.Text(); }
 
 // The folder that holds `path` ("" when the path names none); a file in a
 // drive's root lies in that root, not in the drive's current folder.
@@ -89,36 +133,23 @@ std::string FolderOf(const std::string& path) {
 // the input folder list to its input file's folder.
 void ApplyRecord(QvLedgerloom& w, const CompanySettings& r, bool movesInputFolder) {
   Skipping([&] { SelectPackage(w, r.FinPacIndex); });
-  ApplyText(w.QvInputFile, r.InputFile);
+  Apply(w.QvInputFile, r.InputFile);
   if (movesInputFolder) {
     const std::string folder = FolderOf(r.InputFile);
     if (!folder.empty() && paths::FolderExists(folder)) {
       // Moving the folder list writes the folder into the input box.
       Skipping([&] { w.dirInput.SetPath(folder); });
-      ApplyText(w.QvInputFile, r.InputFile);
+      Apply(w.QvInputFile, r.InputFile);
     }
   }
-  ApplyText(w.QvOutputPath, r.OutputPath);
+  Apply(w.QvOutputPath, r.OutputPath);
   if (!r.OutputPath.empty() && paths::FolderExists(r.OutputPath)) {
     Skipping([&] { w.dirOutput.SetPath(r.OutputPath); });
   }
-  ApplyText(w.pdEndDate, r.PeriodEnd);
-  ApplyText(w.txtMiscDate, r.MiscDate);
-  ApplyOption(w.rdoYY, r.DateYY);
-  ApplyOption(w.rdoYYYY, r.DateYYYY);
-  ApplyOption(w.rdoClrN, r.ClearN);
-  ApplyOption(w.rdoClrY, r.ClearY);
-  ApplyCheck(w.chk13pd, r.Period13);
-  ApplyText(w.txtFiscMon, r.FiscMon);
-  ApplyCheck(w.chkJobCode, r.JobCode);
-  ApplyText(w.txtDelim, r.Delim);
-  ApplyCheck(w.chkClass, r.AssignClass);
-  ApplyCheck(w.chkNames, r.ParseNames);
-  ApplyCheck(w.chkLoc, r.ParseLoc);
-  ApplyCheck(w.chkOverhead, r.ApplyOverhead);
-  ApplyText(w.txtOverhead, r.OverheadPct);
   // Every company has its own facility code; an empty one is shown as "1".
-  ApplyText(w.txtFacility, r.FacilityCode.empty() ? std::string("1") : r.FacilityCode);
+  CompanySettings shown = r;
+  if (shown.FacilityCode.empty()) shown.FacilityCode = "1";
+  ForEachControlField([&](auto field, auto control) { Apply(w.*control, shown.*field); });
 }
 
 // The record of the company chosen in the company list takes the window's
@@ -127,27 +158,11 @@ void StoreChosenCompany(QvLedgerloom& w) {
   const int p = w.cmboCoNum.ListIndex();
   if (p < 0 || p >= kMaxCompanies) return;
   CompanySettings& r = w.companySettings.CompanySettingsTable[static_cast<std::size_t>(p)];
-  auto option = [](const forms::OptionButton& button) { return button.Value() ? -1 : 0; };
   r.CoNum = w.cmboCoNum.Text();
   r.FinPacIndex = w.PickFinPac.ListIndex();
   r.InputFile = w.QvInputFile.Text();
   r.OutputPath = w.QvOutputPath.Text();
-  r.PeriodEnd = w.pdEndDate.Text();
-  r.MiscDate = w.txtMiscDate.Text();
-  r.DateYY = option(w.rdoYY);
-  r.DateYYYY = option(w.rdoYYYY);
-  r.ClearN = option(w.rdoClrN);
-  r.ClearY = option(w.rdoClrY);
-  r.Period13 = w.chk13pd.Value();
-  r.FiscMon = w.txtFiscMon.Text();
-  r.JobCode = w.chkJobCode.Value();
-  r.Delim = w.txtDelim.Text();
-  r.AssignClass = w.chkClass.Value();
-  r.ParseNames = w.chkNames.Value();
-  r.ParseLoc = w.chkLoc.Value();
-  r.ApplyOverhead = w.chkOverhead.Value();
-  r.OverheadPct = w.txtOverhead.Text();
-  r.FacilityCode = w.txtFacility.Text();
+  ForEachControlField([&](auto field, auto control) { Store(r.*field, w.*control); });
 }
 
 // The records take the place of the old file in one step: a write that fails
@@ -163,45 +178,21 @@ void StoreLines(std::string_view path, const std::vector<std::string>& lines) {
 }  // namespace
 
 CompanySettings ParseSettingsLine(std::string_view line) {
-  const std::vector<std::string> v = files::SplitCommaList(line, kFieldCount).values;
+  const std::vector<std::string> values = files::SplitCommaList(line, kFieldCount).values;
   CompanySettings r;
-  r.CoNum = v[0];
-  r.FinPacIndex = StoredNumber(v[1]);
-  r.InputFile = v[2];
-  r.OutputPath = v[3];
-  r.PeriodEnd = v[4];
-  r.MiscDate = v[5];
-  r.DateYY = StoredNumber(v[6]);
-  r.DateYYYY = StoredNumber(v[7]);
-  r.ClearN = StoredNumber(v[8]);
-  r.ClearY = StoredNumber(v[9]);
-  r.Period13 = StoredNumber(v[10]);
-  r.FiscMon = v[11];
-  r.JobCode = StoredNumber(v[12]);
-  r.Delim = v[13];
-  r.AssignClass = StoredNumber(v[14]);
-  r.ParseNames = StoredNumber(v[15]);
-  r.ParseLoc = StoredNumber(v[16]);
-  r.ApplyOverhead = StoredNumber(v[17]);
-  r.OverheadPct = v[18];
-  r.FacilityCode = v[19];
+  std::size_t i = 0;
+  ForEachStoredField(r, [&](auto& field) { ReadStored(field, values[i++]); });
   return r;
 }
 
 std::string SettingsLine(const CompanySettings& r) {
-  const std::string values[kFieldCount] = {
-      r.CoNum, std::to_string(r.FinPacIndex), r.InputFile, r.OutputPath, r.PeriodEnd, r.MiscDate,
-      std::to_string(r.DateYY), std::to_string(r.DateYYYY), std::to_string(r.ClearN), std::to_string(r.ClearY),
-      std::to_string(r.Period13), r.FiscMon, std::to_string(r.JobCode), r.Delim, std::to_string(r.AssignClass),
-      std::to_string(r.ParseNames), std::to_string(r.ParseLoc), std::to_string(r.ApplyOverhead), r.OverheadPct,
-      r.FacilityCode};
   std::string line;
-  for (std::size_t i = 0; i < kFieldCount; ++i) {
-    if (i > 0) line += ',';
+  ForEachStoredField(r, [&](const auto& field) {
+    if (!line.empty()) line += ',';
     line += '"';
-    line += values[i];
+    line += StoredText(field);
     line += '"';
-  }
+  });
   return line;
 }
 
@@ -209,7 +200,7 @@ void Form_Load(QvLedgerloom& w) {
   CompanySettingsFile& settings = w.companySettings;
   settings = CompanySettingsFile{};
   w.cmboCoNum.Clear();
-  w.SetCaption(CaptionWithVersion(kDesignCaption));
+  w.SetCaption(CaptionWithVersion(kWindowCaption));
   w.pdEndDate.SetText(vb::CStr(vb::Today()));
   w.cmdHideSample.Hide();
   w.ShowSample.Hide();

@@ -77,8 +77,6 @@ std::string Line(std::initializer_list<std::string_view> parts) {
   return line;
 }
 
-std::string Blanks(std::size_t count) { return std::string(count, ' '); }
-
 void Apply(QvLedgerloom& window, const Layout& steps) {
   for (const Step& step : steps) {
     switch (step.op) {

@@ -58,9 +58,8 @@ Step Samples(std::vector<std::string> lines);
 Step IfChecked(std::initializer_list<std::string_view> anyOf, Layout then, Layout otherwise = {});
 
 // Joins `parts`: a readable way to write sample lines with long runs of
-// blanks (Blanks(80)) or padded fields.
+// blanks (vb::Space(80)) or padded fields.
 std::string Line(std::initializer_list<std::string_view> parts);
-std::string Blanks(std::size_t count);
 
 // Runs the steps in order.
 void Apply(QvLedgerloom& window, const Layout& steps);

@@ -17,7 +17,7 @@ namespace {
 // "PeachTree" shows its older layout: the account, a run of 160 blanks, the
 // amount and the quoted job code, each padded to its width.
 std::string PeachTreeSample(std::string_view account, std::string_view amount, std::string_view jobCode) {
-  return Line({"09/06/01,Quorvanta Payroll   ,,6,", vb::PadRight(account, 15), ",", Blanks(160), ",",
+  return Line({"09/06/01,Quorvanta Payroll   ,,6,", vb::PadRight(account, 15), ",", vb::Space(160), ",",
                vb::PadRight(amount, 14), ",", vb::PadRight(Line({"\"", jobCode, "\""}), 20), ",,,"});
 }
 
@@ -26,8 +26,8 @@ constexpr std::string_view kSampleOriginatorId = "0000000000";
 constexpr std::string_view kSampleRoutingNumber = "000000000";
 
 std::string PlumasDetailSample(std::string_view account, std::string_view dateSignAmount) {
-  return Line({"HT", Blanks(3), account, Blanks(8), kSampleRoutingNumber, "GLA", account, Blanks(10),
-               dateSignAmount, "PLUMAS BANK", Blanks(19), "."});
+  return Line({"HT", vb::Space(3), account, vb::Space(8), kSampleRoutingNumber, "GLA", account, vb::Space(10),
+               dateSignAmount, "PLUMAS BANK", vb::Space(19), "."});
 }
 
 }  // namespace
@@ -192,11 +192,11 @@ void AddLayoutsSecondHalf(LayoutTable& t) {
   t[61] = {  // "Plumas Bank": fixed 100-character records
       HideOptions(),
       Samples({
-          Line({"FH", Blanks(3), "200605010915P", kSampleOriginatorId, "PAYROLL GL", Blanks(10), "PAYROLL GL",
-                Blanks(41), "."}),
+          Line({"FH", vb::Space(3), "200605010915P", kSampleOriginatorId, "PAYROLL GL", vb::Space(10), "PAYROLL GL",
+                vb::Space(41), "."}),
           PlumasDetailSample("7745089", "20060428D00000574.54"),
           PlumasDetailSample("7161001", "20060428C00000962.65"),
-          Line({"TS   0001790000794801.120001470000397400.560000320000397400.56", Blanks(37), "."}),
+          Line({"TS   0001790000794801.120001470000397400.560000320000397400.56", vb::Space(37), "."}),
       })};
   t[62] = {  // "Produce Pro"
       HideOptions(), Show({"lblMSG"}),
@@ -283,11 +283,11 @@ void AddLayoutsSecondHalf(LayoutTable& t) {
   t[70] = {  // "Reynolds & Reynolds": 83-character lines
       HideOptions(), Show({"lblMSG"}),
       Samples({
-          Line({"            236   202012/28/2004", Blanks(25), "        15.55", Blanks(13)}),
-          Line({"           2042   202012/28/2004", Blanks(25), "       -15.55", Blanks(13)}),
-          Line({Blanks(32), "End of File", Blanks(14), "         2.00", Blanks(13)}),
-          Line({Blanks(32), "Total debit amount", Blanks(7), "        15.55", Blanks(13)}),
-          Line({Blanks(32), "Total credit amount", Blanks(6), "       -15.55", Blanks(13)}),
+          Line({"            236   202012/28/2004", vb::Space(25), "        15.55", vb::Space(13)}),
+          Line({"           2042   202012/28/2004", vb::Space(25), "       -15.55", vb::Space(13)}),
+          Line({vb::Space(32), "End of File", vb::Space(14), "         2.00", vb::Space(13)}),
+          Line({vb::Space(32), "Total debit amount", vb::Space(7), "        15.55", vb::Space(13)}),
+          Line({vb::Space(32), "Total credit amount", vb::Space(6), "       -15.55", vb::Space(13)}),
       })};
   t[72] = {  // "Sage BusinessWorks Gold": checking the box runs its handler,
              // which shows the delimiter this package does not use
@@ -365,11 +365,11 @@ void AddLayoutsSecondHalf(LayoutTable& t) {
   t[87] = {  // "Sparak": 186-character records
       HideOptions(),
       Samples({
-          Line({"000 000 21000300000000000082200712062007120600000005", Blanks(80),
+          Line({"000 000 21000300000000000082200712062007120600000005", vb::Space(80),
                 "000000000000000000000100000000000000000500000000000000"}),
-          Line({"100 000 50004400000000000360200712062007120600000006", Blanks(80),
+          Line({"100 000 50004400000000000360200712062007120600000006", vb::Space(80),
                 "000000000000000000000100000000000000000600000000000000"}),
-          Line({"100 149 50004400000000001040200712062007120600000029", Blanks(80),
+          Line({"100 149 50004400000000001040200712062007120600000029", vb::Space(80),
                 "000000000000000000000100000000000000002900000000000000"}),
       })};
   t[90] = {  // "Timberline": detailed entries only

@@ -23,7 +23,7 @@ std::string ChosenFolder(const forms::FolderList& folder) {
 
 }  // namespace
 
-QvLedgerloom::QvLedgerloom() : forms::Form("QvLedgerloom", "Quorvanta Ledgerloom", 7908, 7476) {
+QvLedgerloom::QvLedgerloom() : forms::Form("QvLedgerloom", std::string(kWindowCaption), 7908, 7476) {
   SetDesignValues();
   // The lists open before the handlers are wired: creating the window
   // fills no path box.

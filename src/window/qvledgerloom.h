@@ -5,6 +5,7 @@
 // is toolkit-independent; platform/qt draws it.
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "engine/run_state.h"
 #include "platform/forms/form.h"
@@ -13,6 +14,12 @@
 #include "window/writer_objects.h"
 
 namespace qvl {
+
+// The window's caption as designed; loading adds the version.
+inline constexpr std::string_view kWindowCaption = "Quorvanta Ledgerloom";
+// What the path boxes hold until the operator fills them in.
+inline constexpr std::string_view kInputBoxDesignText = "Input file (from Quorvanta)";
+inline constexpr std::string_view kOutputBoxDesignText = "Output path (folder for journal entry)";
 
 class QvLedgerloom : public forms::Form {
  public:

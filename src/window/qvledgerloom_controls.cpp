@@ -54,7 +54,7 @@ void QvLedgerloom::SetDesignValues() {
 
   Design(Label2, "4. What is the filename from Quorvanta called?", {120, 2280, 2175, 495}, kShown);
   Label2.SetFontBold(true);
-  DesignText(QvInputFile, "Input file (from Quorvanta)", {2280, 2400, 4935, 285}, kShown);
+  DesignText(QvInputFile, std::string(kInputBoxDesignText), {2280, 2400, 4935, 285}, kShown);
   Design(drvInput, "", {720, 2760, 855, 315}, kShown);
   Design(dirInput, "", {1680, 2760, 3135, 1215}, kShown);
   Design(filInput, "", {4920, 2760, 2295, 1032}, kShown);
@@ -103,8 +103,7 @@ void QvLedgerloom::SetDesignValues() {
   Design(Label1, "5. Where would you like to store the Journal Entry?", {240, 5040, 1695, 735},
          kShown);
   Label1.SetFontBold(true);
-  DesignText(QvOutputPath, "Output path (folder for journal entry)", {1920, 5040, 4215, 285},
-             kShown);
+  DesignText(QvOutputPath, std::string(kOutputBoxDesignText), {1920, 5040, 4215, 285}, kShown);
   Design(drvOutput, "", {1920, 5400, 855, 315}, kShown);
   Design(dirOutput, "", {2880, 5400, 3255, 990}, kShown);
 

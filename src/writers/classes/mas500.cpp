@@ -14,7 +14,7 @@ namespace {
 
 // A value in double quotes at its fixed width.
 Field Fixed(std::string_view text, std::size_t width, Align align = Align::Left) {
-  return Quoted(align == Align::Left ? vb::PadRight(text, width) : vb::PadLeft(text, width));
+  return Quoted(AtWidth(text, width, align));
 }
 
 std::string Record(std::initializer_list<Field> fields) { return JoinFields(fields, ","); }
@@ -92,10 +92,10 @@ layout::Layout MAS500::WindowLayout() const {
   const std::string description = "Payroll Period Ending 10/5/2009         ";
   const auto detail = [&](std::string_view account, std::string_view line, std::string_view amount,
                           std::string_view amountAgain, std::string_view side) {
-    return Record({Fixed(account, 100), Quoted(Blanks(40)), Quoted("2009 "), Quoted("00010"), Quoted("20091026"),
-                   Quoted("PR"), Quoted(Blanks(10)), Quoted(std::string(line)), Quoted("GL "), Quoted(description),
+    return Record({Fixed(account, 100), Quoted(vb::Space(40)), Quoted("2009 "), Quoted("00010"), Quoted("20091026"),
+                   Quoted("PR"), Quoted(vb::Space(10)), Quoted(std::string(line)), Quoted("GL "), Quoted(description),
                    Quoted("USD"), Quoted(std::string(amount)), Quoted("            1.00"), Quoted("USD"),
-                   Quoted(std::string(amountAgain)), Quoted("        0.00000000"), Quoted(Blanks(20)),
+                   Quoted(std::string(amountAgain)), Quoted("        0.00000000"), Quoted(vb::Space(20)),
                    Quoted(std::string(side)), Quoted("123")});
   };
   return {
