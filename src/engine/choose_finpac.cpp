@@ -15,12 +15,6 @@
 
 namespace qvl {
 
-namespace {
-
-bool Checked(const forms::CheckBox& box) { return box.Value() == 1; }
-
-}  // namespace
-
 void ChooseFinPac(QvLedgerloom& window) {
   RunState& run = window.run;
   const FinPacCatalog& catalog = CatalogOf(run);
@@ -70,8 +64,8 @@ void ChooseFinPac(QvLedgerloom& window) {
   names.company = company;
   names.periodEnd = periodEnd;
   names.ext = ext;
-  names.namesChecked = Checked(window.chkNames);
-  names.halfMonthChecked = Checked(window.chk13pd);
+  names.namesChecked = window.chkNames.Checked();
+  names.halfMonthChecked = window.chk13pd.Checked();
   run.OUTFile = JournalFileName(entry, names);
 
   run.entry = entry;

@@ -74,7 +74,7 @@ void WriteRecords(QvLedgerloom& window, RecordLines lines) {
 
 bool InputIsText(const QvLedgerloom& window) {
   const FinPacEntry* entry = window.run.entry;
-  return entry != nullptr && ReadsText(*entry, window.Summarized.Value(), window.chkCSV.Value() == 1);
+  return entry != nullptr && ReadsText(*entry, window.Summarized.Value(), window.chkCSV.Checked());
 }
 
 void CreateFolderPath(std::string_view windowsFolder) {

@@ -35,7 +35,7 @@ const std::string& Only(const Step& step) {
 
 bool IsChecked(QvLedgerloom& window, const std::string& name) {
   forms::Control& control = Named(window, name);
-  if (auto* box = dynamic_cast<forms::CheckBox*>(&control)) return box->Value() == 1;
+  if (auto* box = dynamic_cast<forms::CheckBox*>(&control)) return box->Checked();
   if (auto* option = dynamic_cast<forms::OptionButton*>(&control)) return option->Value();
   throw std::logic_error("a layout tests \"" + name + "\", which is neither check box nor option");
 }

@@ -14,8 +14,6 @@ namespace {
 
 constexpr std::size_t kBatchIdLimit = 25;
 
-bool Checked(const forms::CheckBox& box) { return box.Value() == 1; }
-
 // The highlighted subfolder when there is one, else the open folder.
 std::string ChosenFolder(const forms::FolderList& folder) {
   return folder.ListIndex() >= 0 ? folder.List(folder.ListIndex()) : folder.Path();
@@ -91,7 +89,7 @@ void QvLedgerloom::cmdInterface_Click() {
 
 void QvLedgerloom::chkClass_Click() {
   const std::string package = PackageText();
-  if (Checked(chkClass)) {
+  if (chkClass.Checked()) {
     chkNames.SetValue(0);
     forms::SetVisible({&txtDelim, &lblDelim}, true);
     if (package == "QuickBooks (csv)") chkSumClass.Show();
@@ -104,7 +102,7 @@ void QvLedgerloom::chkClass_Click() {
 
 void QvLedgerloom::chkNames_Click() {
   const std::string package = PackageText();
-  if (Checked(chkNames)) {
+  if (chkNames.Checked()) {
     if (package == "QuickBooks 2004") chkClass.Hide();
     if (package == "GP Payroll Connect") {
       chkLoc.SetValue(1);
@@ -125,24 +123,24 @@ void QvLedgerloom::chkNames_Click() {
 void QvLedgerloom::chkLoc_Click() {
   const std::string package = PackageText();
   if (package == "GP Payroll Connect") return;
-  forms::SetVisible({&txtDelim, &lblDelim}, Checked(chkLoc) && package != "Shelby v5");
+  forms::SetVisible({&txtDelim, &lblDelim}, chkLoc.Checked() && package != "Shelby v5");
 }
 
 void QvLedgerloom::chkJobCode_Click() {
-  if (Checked(chkJobCode)) {
+  if (chkJobCode.Checked()) {
     forms::SetVisible({&lblDelim, &txtDelim, &chkOverhead}, true);
-    forms::SetVisible({&lblOverhead, &txtOverhead}, Checked(chkOverhead));
+    forms::SetVisible({&lblOverhead, &txtOverhead}, chkOverhead.Checked());
   } else {
     forms::SetVisible({&lblDelim, &txtDelim, &chkOverhead, &lblOverhead, &txtOverhead}, false);
   }
 }
 
 void QvLedgerloom::chkOverhead_Click() {
-  forms::SetVisible({&lblOverhead, &txtOverhead}, Checked(chkOverhead));
+  forms::SetVisible({&lblOverhead, &txtOverhead}, chkOverhead.Checked());
 }
 
 void QvLedgerloom::chkSumClass_Click() {
-  if (Checked(chkSumClass)) {
+  if (chkSumClass.Checked()) {
     Summarized.SetValue(false);
     Summarized.Hide();
     Details.SetValue(true);

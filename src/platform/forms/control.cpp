@@ -57,21 +57,6 @@ void Control::SetPlace(Rect place) {
   Changed();
 }
 
-int Control::Subscribe(Listener listener) {
-  listeners_.emplace_back(++nextListenerId_, std::move(listener));
-  return nextListenerId_;
-}
-
-void Control::Unsubscribe(int id) {
-  std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
-}
-
-void Control::Changed() {
-  // A listener may unsubscribe while being told; work on a copy.
-  auto listeners = listeners_;
-  for (auto& [id, listener] : listeners) listener(*this);
-}
-
 void SetVisible(std::initializer_list<Control*> controls, bool visible) {
   for (Control* control : controls) control->SetVisible(visible);
 }

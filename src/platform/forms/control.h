@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace qvl::forms {
@@ -44,10 +45,35 @@ struct Rect {
 
 using Handler = std::function<void()>;
 
+// The listeners of one control or form, told after any of its properties
+// changed (front ends redraw).
+template <class T>
+class Listeners {
+ public:
+  using Listener = std::function<void(T&)>;
+
+  // The id to unsubscribe with.
+  int Subscribe(Listener listener) {
+    list_.emplace_back(++nextId_, std::move(listener));
+    return nextId_;
+  }
+  void Unsubscribe(int id) {
+    std::erase_if(list_, [id](const auto& entry) { return entry.first == id; });
+  }
+  void Tell(T& changed) const {
+    // A listener may unsubscribe while being told; work on a copy.
+    auto listeners = list_;
+    for (auto& [id, listener] : listeners) listener(changed);
+  }
+
+ private:
+  int nextId_ = 0;
+  std::vector<std::pair<int, Listener>> list_;
+};
+
 class Control {
  public:
-  // Called after any property of the control changed (front ends redraw).
-  using Listener = std::function<void(Control&)>;
+  using Listener = Listeners<Control>::Listener;
 
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
@@ -75,13 +101,13 @@ class Control {
   const Rect& Place() const { return place_; }
   void SetPlace(Rect place);
 
-  int Subscribe(Listener listener);
-  void Unsubscribe(int id);
+  int Subscribe(Listener listener) { return listeners_.Subscribe(std::move(listener)); }
+  void Unsubscribe(int id) { listeners_.Unsubscribe(id); }
 
  protected:
   Control(Form& owner, Kind kind, std::string name);
   // Tells the listeners that something changed.
-  void Changed();
+  void Changed() { listeners_.Tell(*this); }
   static void Fire(const Handler& handler) {
     if (handler) handler();
   }
@@ -97,8 +123,7 @@ class Control {
   bool fontBold_ = false;
   std::string toolTip_;
   Rect place_;
-  int nextListenerId_ = 0;
-  std::vector<std::pair<int, Listener>> listeners_;
+  Listeners<Control> listeners_;
 };
 
 // Shows or hides every control of the list.
@@ -169,6 +194,7 @@ class CheckBox : public Control {
  public:
   CheckBox(Form& owner, std::string name) : Control(owner, Kind::CheckBox, std::move(name)) {}
   int Value() const { return value_; }
+  bool Checked() const { return value_ == 1; }
   // Fires onClick when the value changes. Values other than 0, 1, 2 are
   // refused (vb::Error 380).
   void SetValue(int value);

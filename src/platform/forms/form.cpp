@@ -53,22 +53,8 @@ Control* Form::Find(std::string_view name) const {
   return found == controls_.end() ? nullptr : *found;
 }
 
-int Form::Subscribe(Listener listener) {
-  listeners_.emplace_back(++nextListenerId_, std::move(listener));
-  return nextListenerId_;
-}
-
-void Form::Unsubscribe(int id) {
-  std::erase_if(listeners_, [id](const auto& entry) { return entry.first == id; });
-}
-
 void Form::Register(Control& control) { controls_.push_back(&control); }
 
 void Form::Unregister(Control& control) { std::erase(controls_, &control); }
-
-void Form::Changed() {
-  auto listeners = listeners_;
-  for (auto& [id, listener] : listeners) listener(*this);
-}
 
 }  // namespace qvl::forms

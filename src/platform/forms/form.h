@@ -16,7 +16,7 @@ namespace qvl::forms {
 
 class Form {
  public:
-  using Listener = std::function<void(Form&)>;
+  using Listener = Listeners<Form>::Listener;
 
   Form(std::string name, std::string caption, int width, int height);
   Form(const Form&) = delete;
@@ -52,14 +52,14 @@ class Form {
     return dynamic_cast<T*>(Find(name));
   }
 
-  int Subscribe(Listener listener);
-  void Unsubscribe(int id);
+  int Subscribe(Listener listener) { return listeners_.Subscribe(std::move(listener)); }
+  void Unsubscribe(int id) { listeners_.Unsubscribe(id); }
 
  private:
   friend class Control;
   void Register(Control& control);
   void Unregister(Control& control);
-  void Changed();
+  void Changed() { listeners_.Tell(*this); }
 
   std::string name_;
   std::string caption_;
@@ -68,8 +68,7 @@ class Form {
   bool loaded_ = false;
   bool visible_ = false;
   std::vector<Control*> controls_;
-  int nextListenerId_ = 0;
-  std::vector<std::pair<int, Listener>> listeners_;
+  Listeners<Form> listeners_;
 };
 
 }  // namespace qvl::forms

@@ -75,6 +75,14 @@ std::string DisplayText(const SheetData& sheet, const Cell& c) {
   return "";
 }
 
+// The cell, ready for a value of its own: no formula computes it any more.
+Cell& Overwritten(SheetData& sheet, int row, int column) {
+  Cell& cell = sheet.At(row, column);
+  sheet.formulas.erase(SheetData::FormulaKey(row, column));
+  cell.hasFormula = false;
+  return cell;
+}
+
 void Calculate(SheetData& sheet) {
   if (sheet.formulasDirty && !sheet.formulas.empty()) sheet.Recalculate();
 }
@@ -281,9 +289,7 @@ void Range::Value(std::string_view text) const {
 void Range::Value(double number) const {
   if (!std::isfinite(number)) throw Refused();
   ForEachCell([&](SheetData& s, int r, int c) {
-    Cell& cell = s.At(r, c);
-    s.formulas.erase(SheetData::FormulaKey(r, c));
-    cell.hasFormula = false;
+    Cell& cell = Overwritten(s, r, c);
     // A cell formatted as text keeps even a number as text.
     if (detail::IsTextFormat(s.styles->Get(cell.style).numberFormat)) {
       cell.kind = CellKind::Text;
@@ -310,9 +316,7 @@ void Range::Value(const vb::Date& date) const {
   if (serial < 61) serial -= 1;  // the workbook counts a 29 February 1900
   const std::string dateFormat(detail::BuiltInFormat(date.HasTime() ? 22 : 14));
   ForEachCell([&](SheetData& s, int r, int c) {
-    Cell& cell = s.At(r, c);
-    s.formulas.erase(SheetData::FormulaKey(r, c));
-    cell.hasFormula = false;
+    Cell& cell = Overwritten(s, r, c);
     CellStyle style = s.styles->Get(cell.style);
     if (detail::IsTextFormat(style.numberFormat)) {
       cell.kind = CellKind::Text;
@@ -349,9 +353,7 @@ void Range::Value(const CellValue& value) const {
     case CellValue::Type::Boolean:
     case CellValue::Type::Error:
       ForEachCell([&](SheetData& s, int r, int c) {
-        Cell& cell = s.At(r, c);
-        s.formulas.erase(SheetData::FormulaKey(r, c));
-        cell.hasFormula = false;
+        Cell& cell = Overwritten(s, r, c);
         cell.kind = value.type() == CellValue::Type::Boolean ? CellKind::Boolean : CellKind::Error;
         cell.number = value.number();
         cell.text.clear();
