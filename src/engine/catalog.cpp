@@ -189,12 +189,6 @@ const FinPacEntry kEntries[] = {
 
 }  // namespace
 
-std::string NotAvailableMessage(std::string_view packageText) {
-  std::string msg(packageText);
-  msg += " is not available in this version.";
-  return msg;
-}
-
 FinPacCatalog::FinPacCatalog() : entries_(std::begin(kEntries), std::end(kEntries)) {
   for (std::size_t i = 0; i < entries_.size(); ++i) entries_[i].index = static_cast<int>(i);
 }

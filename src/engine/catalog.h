@@ -143,14 +143,6 @@ struct FinPacEntry {
 
 // "Nothing": the run's package text when no list entry is selected.
 inline constexpr std::string_view kNoPackage = "Nothing";
-inline constexpr std::string_view kChoosePackageMsg =
-    "Must Choose a Financial package from the list";
-// Offsetting entry for a package without a balancing writer.
-inline constexpr std::string_view kEntryNotAddedMsg =
-    "Unknown software package.\r\rEntry NOT ADDED to Journal.";
-
-// Shown when a package's writer has not been built yet.
-std::string NotAvailableMessage(std::string_view packageText);
 
 class FinPacCatalog {
  public:

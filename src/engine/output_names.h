@@ -1,7 +1,7 @@
 #pragma once
 // The run's parameter checks and the names of its output, as pure functions
 // of what the operator entered (and of "today", passed in). The run step
-// decides the order of the checks and shows the messages below.
+// decides the order of the checks and shows their messages (run_messages.h).
 #include <string>
 #include <string_view>
 
@@ -9,20 +9,6 @@
 #include "platform/vb/date.h"
 
 namespace qvl {
-
-// --- Messages of the checks. ---
-inline constexpr std::string_view kInputFileMsg = "You must enter an input filename";
-inline constexpr std::string_view kCompanyNumberMsg = "Please provide a valid Company Number";
-inline constexpr std::string_view kPeriodEndFormatMsg = "Period Ending Date is not formatted properly.";
-inline constexpr std::string_view kSecondDateFormatMsg = "ACH Date is not formatted properly.";
-inline constexpr std::string_view kFutureMsg = "Period Ending Date cannot be in the future.";
-// Asked with Yes and No; No ends the run without a further message.
-inline constexpr std::string_view kAgeQuestion =
-    "Period Ending Date is more than 60 days old.\rDo you want to continue?";
-inline constexpr std::string_view kProfitSharingRateMsg = "Profit Sharing Rate must be a number.";
-inline constexpr std::string_view kFacilityCodeMsg = "Facility Number must be a number.";
-// Shown under the title "QvLedgerloom - " and the package text.
-inline constexpr std::string_view kCompanyTooLongMsg = "The Company Number cannot exceed two characters";
 
 // --- Checks: true when the value passes. ---
 

@@ -4,6 +4,12 @@
 
 namespace qvl {
 
+std::string NotAvailableMessage(std::string_view packageText) {
+  std::string msg(packageText);
+  msg += " is not available in this version.";
+  return msg;
+}
+
 std::string ValueCountMessage(std::size_t expected) {
   return "Some lines of the input file do not hold " + std::to_string(expected) +
          " values; missing values were taken as empty.";

@@ -1,7 +1,7 @@
 #pragma once
 // Message boxes of a run: every answer goes into Response, and a refusal
-// ends the run with Ready cleared. The texts of refusals and warnings that
-// several run steps share are here.
+// ends the run with Ready cleared. The texts of the run's checks, refusals
+// and warnings are here.
 #include <string>
 #include <string_view>
 
@@ -14,10 +14,32 @@ class QvLedgerloom;
 // Title of the yes/no questions.
 inline constexpr std::string_view kQuestionTitle = "OK to Proceed?";
 
-// The output folder box is empty or still holds its design text.
-inline constexpr std::string_view kOutputFolderMsg = "You must enter an output path";
+// --- The checks of the run's parameters, in the order the run makes them. ---
+inline constexpr std::string_view kInputFileMsg = "You must enter an input filename";
 // The input file cannot be read; followed by the path and the reason.
 inline constexpr std::string_view kInputUnreadableMsg = "The input file cannot be read:";
+// The output folder box is empty or still holds its design text.
+inline constexpr std::string_view kOutputFolderMsg = "You must enter an output path";
+inline constexpr std::string_view kCompanyNumberMsg = "Please provide a valid Company Number";
+inline constexpr std::string_view kPeriodEndFormatMsg = "Period Ending Date is not formatted properly.";
+inline constexpr std::string_view kSecondDateFormatMsg = "ACH Date is not formatted properly.";
+inline constexpr std::string_view kFutureMsg = "Period Ending Date cannot be in the future.";
+// Asked with Yes and No; No ends the run without a further message.
+inline constexpr std::string_view kAgeQuestion =
+    "Period Ending Date is more than 60 days old.\rDo you want to continue?";
+inline constexpr std::string_view kProfitSharingRateMsg = "Profit Sharing Rate must be a number.";
+inline constexpr std::string_view kFacilityCodeMsg = "Facility Number must be a number.";
+// Shown under the title "QvLedgerloom - " and the package text.
+inline constexpr std::string_view kCompanyTooLongMsg = "The Company Number cannot exceed two characters";
+
+// --- The package. ---
+inline constexpr std::string_view kChoosePackageMsg = "Must Choose a Financial package from the list";
+// Shown when a package's writer has not been built yet.
+std::string NotAvailableMessage(std::string_view packageText);
+// Offsetting entry for a package without a balancing writer.
+inline constexpr std::string_view kEntryNotAddedMsg = "Unknown software package.\r\rEntry NOT ADDED to Journal.";
+
+// --- The files. ---
 // A journal or audit file would replace the input; followed by the path.
 inline constexpr std::string_view kOutputIsInputMsg = "The input file cannot be used as an output file:";
 // The input ends in a fragment too short to be a record; followed by the path.
