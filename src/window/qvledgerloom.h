@@ -9,6 +9,7 @@
 
 #include "engine/run_state.h"
 #include "platform/forms/form.h"
+#include "platform/vb/date.h"
 #include "window/about_box.h"
 #include "window/company_settings.h"
 #include "window/writer_objects.h"
@@ -124,6 +125,9 @@ class QvLedgerloom : public forms::Form {
 
   // The text of the selected package entry ("" when none is selected).
   std::string PackageText() const { return PickFinPac.Text(); }
+  // The period ending date as entered; vb::Error 13 when it is no date (a
+  // run checks that before any writer asks).
+  vb::Date PeriodEnd() const { return vb::CDate(pdEndDate.Text()); }
 
   // --- Event handlers. ---
   void About_Click();

@@ -108,6 +108,19 @@ bool ReadExponent(Cursor& c, long& exponent) {
   return true;
 }
 
+// A decimal point and the digits after it, which are appended to `digits`;
+// returns how many there were (0 without a point).
+long ReadFraction(Cursor& c, std::string& digits) {
+  long frac = 0;
+  if (c.Peek() != '.') return 0;
+  ++c.i;
+  while (IsDigit(c.Peek())) {
+    digits.push_back(c.s[c.i++]);
+    ++frac;
+  }
+  return frac;
+}
+
 // Builds the Decimal for mantissa digits with `frac` fractional digits and
 // a decimal exponent; nullopt when it lies outside the double range.
 std::optional<Decimal> Assemble(bool negative, std::string digits, long frac, long exponent) {
@@ -245,18 +258,11 @@ std::optional<Decimal> ParseNumber(std::string_view text) {
     }
   }
   std::string digits;
-  long frac = 0;
   while (IsDigit(c.Peek()) || (c.Peek() == ',' && !digits.empty())) {
     if (c.Peek() != ',') digits.push_back(c.Peek());
     ++c.i;
   }
-  if (c.Peek() == '.') {
-    ++c.i;
-    while (IsDigit(c.Peek())) {
-      digits.push_back(c.s[c.i++]);
-      ++frac;
-    }
-  }
+  const long frac = ReadFraction(c, digits);
   if (digits.empty()) return std::nullopt;
   long exponent = 0;
   ReadExponent(c, exponent);
@@ -275,15 +281,8 @@ Decimal ParseValPrefix(std::string_view text) {
   bool negative = false;
   if (c.Peek() == '+' || c.Peek() == '-') negative = c.s[c.i++] == '-';
   std::string digits;
-  long frac = 0;
   while (IsDigit(c.Peek())) digits.push_back(c.s[c.i++]);
-  if (c.Peek() == '.') {
-    ++c.i;
-    while (IsDigit(c.Peek())) {
-      digits.push_back(c.s[c.i++]);
-      ++frac;
-    }
-  }
+  const long frac = ReadFraction(c, digits);
   if (digits.empty()) return Decimal{};
   long exponent = 0;
   ReadExponent(c, exponent);

@@ -29,8 +29,6 @@ struct AccPacState {
 };
 AccPacState accpac;
 
-vb::Date PeriodEnd(const QvLedgerloom& w) { return vb::CDate(w.pdEndDate.Text()); }
-
 // ---- "AccPac AdvSeries CE v5.2" ----
 
 std::vector<std::string> AccPacV52Header(QvLedgerloom&) {
@@ -42,7 +40,7 @@ void AccPacV52Entry(QvLedgerloom& w) {
   w.run.Ready = true;
   InitFiles(w);
   accpac.AccPacCount = 0;
-  const vb::Date periodEnd = PeriodEnd(w);
+  const vb::Date periodEnd = w.PeriodEnd();
   WriteJournalLine(w, JoinFields({Plain("1"), Plain("1"), Plain("1"), Plain("GL"), Plain("JE"),
                                   Plain(vb::Format(periodEnd, "yyyy")), Plain(vb::Format(periodEnd, "m")),
                                   Plain("Monthly History"), Plain(""), Plain(""), Plain("")},
@@ -54,7 +52,7 @@ void WriteV52Line(QvLedgerloom& w, const std::string& account, vb::Currency amou
   ++accpac.AccPacCount;
   WriteFields(w, kComma,
               {Plain("2"), Plain("1"), Plain("1"), Plain(std::to_string(accpac.AccPacCount * 20)), Plain(account),
-               Plain(amount.ToText()), Plain("Monthly History"), Plain(vb::Format(PeriodEnd(w), "yyyymmdd")),
+               Plain(amount.ToText()), Plain("Monthly History"), Plain(vb::Format(w.PeriodEnd(), "yyyymmdd")),
                Plain("GL"), Plain("JE"), Plain(std::move(closing))});
 }
 

@@ -99,7 +99,7 @@ void SaveWorkbook(const std::string& path) {
 void AccPacDraymorEntry(QvLedgerloom& w) {
   RunState& run = w.run;
   const WorkbookRelease release;
-  const vb::Date periodEnd = vb::CDate(w.pdEndDate.Text());
+  const vb::Date periodEnd = w.PeriodEnd();
 
   draymor.xlApp = workbook::Application::Create();
   draymor.xlBook = draymor.xlApp.Workbooks().Add();

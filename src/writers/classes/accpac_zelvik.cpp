@@ -13,7 +13,7 @@ namespace {
 
 std::vector<std::string> Header(QvLedgerloom& window) {
   const AccPacZelvik& object = RunObjectAs<AccPacZelvik>(window);
-  const vb::Date periodEnd = vb::CDate(window.pdEndDate.Text());
+  const vb::Date periodEnd = window.PeriodEnd();
   return {object.GetBatchHeader() + vb::Format(periodEnd, "yyyy") + "," + vb::Format(periodEnd, "m") + ","};
 }
 

@@ -106,7 +106,7 @@ void ClassWriter::HandAmounts() {
 
 void ClassWriter::Output(const std::vector<Field>& fields) { WriteFields(window_, shape_.delimiter, fields); }
 
-vb::Date ClassWriter::PeriodEnd() const { return vb::CDate(window_.pdEndDate.Text()); }
+vb::Date ClassWriter::PeriodEnd() const { return window_.PeriodEnd(); }
 
 void ClassWriter::ReadInput() {
   while (ReadNext()) WriteInputLine();
