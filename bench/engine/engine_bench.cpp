@@ -15,18 +15,15 @@
 #include "platform/dialogs/scripted_dialogs.h"
 #include "platform/paths/paths.h"
 #include "platform/vb/clock.h"
+#include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using qvl::QvLedgerloom;
-
-std::string Left(std::string s, std::size_t n) {
-  s.resize(n, ' ');
-  return s;
-}
-std::string Right(const std::string& s, std::size_t n) { return std::string(n - s.size(), ' ') + s; }
+using qvl::vb::PadLeft;
+using qvl::vb::PadRight;
 
 // `count` records over `keys` accounts. Each pass over the accounts debits
 // them or, on the next pass, credits them the same amount, so the journal
@@ -38,9 +35,9 @@ void WriteExport(const fs::path& file, long count, long keys) {
     const long key = i % keys;
     const bool debit = (i / keys) % 2 == 0;
     const std::string amount = std::to_string(1 + key % 997) + ".25";
-    record = Left("123", 4) + "20261130" + Left("01", 6) + Left("02", 6) + Left("03", 6) +
-             Left("5000-" + std::to_string(key), 18) + Right("8.00", 11) + Right(debit ? amount : ".00", 14) +
-             Right(debit ? ".00" : amount, 14) + "\r\n";
+    record = PadRight("123", 4) + "20261130" + PadRight("01", 6) + PadRight("02", 6) + PadRight("03", 6) +
+             PadRight("5000-" + std::to_string(key), 18) + PadLeft("8.00", 11) + PadLeft(debit ? amount : ".00", 14) +
+             PadLeft(debit ? ".00" : amount, 14) + "\r\n";
     out << record;
   }
 }
