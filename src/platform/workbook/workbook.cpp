@@ -851,23 +851,18 @@ Worksheet Application::ActiveSheet() const {
   return book.book_ ? book.ActiveSheet() : Worksheet();
 }
 
-Range Application::Cells(int row, int column) const {
-  Worksheet sheet = ActiveSheet();
-  if (!sheet.sheet_) throw Refused();
-  return sheet.Cells(row, column);
+namespace {
+// The sheet the application's own Cells, Range and Columns reach: the active one.
+Worksheet CellsSheet(const Application& app) {
+  Worksheet sheet = app.ActiveSheet();
+  if (sheet == Worksheet()) throw Refused();
+  return sheet;
 }
+}  // namespace
 
-Range Application::Range(std::string_view address) const {
-  Worksheet sheet = ActiveSheet();
-  if (!sheet.sheet_) throw Refused();
-  return sheet.Range(address);
-}
-
-Range Application::Columns() const {
-  Worksheet sheet = ActiveSheet();
-  if (!sheet.sheet_) throw Refused();
-  return sheet.Columns();
-}
+Range Application::Cells(int row, int column) const { return CellsSheet(*this).Cells(row, column); }
+Range Application::Range(std::string_view address) const { return CellsSheet(*this).Range(address); }
+Range Application::Columns() const { return CellsSheet(*this).Columns(); }
 
 void Application::Quit() const {
   detail::AppData& a = app();
