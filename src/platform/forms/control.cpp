@@ -1,6 +1,5 @@
 #include "platform/forms/control.h"
 
-#include <algorithm>
 #include <utility>
 
 #include "platform/forms/form.h"
