@@ -52,12 +52,6 @@ TEST_F(CallPatternTest, StoredRecordsAreAllSummarizedEvenWhenTheInputIsAtItsEnd)
   EXPECT_EQ(seen, (std::vector<std::string>{"1000 10", "2000 1.00"}));
 }
 
-TEST_F(CallPatternTest, StoredCommaLinesBecomeRecordsWrittenInFileOrder) {
-  OpenInput("QuickBooks PerfPay", "123,20261130,1,2,3,5000,8,12.50,.00\r\n123,20261130,1,2,3,2100,0,.00,12.50\r\n");
-  WriteStored(*window, StoreInput(*window), Collect);
-  EXPECT_EQ(seen, (std::vector<std::string>{"5000 12.50", "2100 .00"}));
-}
-
 void WriteRecord(QvLedgerloom& w) {
   w.run.Build_OutRec = vb::Trim(w.run.curRec.account());
   WriteOutputRec(w);

@@ -5,10 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/call_patterns.h"
-#include "engine/fields.h"
-#include "engine/packages.h"
 #include "engine/run_files.h"
-#include "engine/run_writer.h"
 #include "engine/write_output.h"
 #include "platform/vb/error.h"
 #include "platform/vb/text.h"
@@ -30,8 +27,6 @@ void ThrowAfterOneLine(QvLedgerloom& w) {
 }
 Lines Header(QvLedgerloom&) { return {"HDR"}; }
 Lines Trailer(QvLedgerloom&) { return {"TRL"}; }
-
-constexpr const char* kInBalance = "Journal Entry is in Balance!";
 
 TEST_F(RunTest, AWriterErrorEndsTheRunWithOneMessageAndNoTrailer) {
   FinPacHooks& h = catalog.HooksOf("QuickBooks 2006");
@@ -64,10 +59,7 @@ TEST_F(RunTest, AnErrorWhileWritingTheOffsetIsReportedAndNothingClaimsSuccess) {
   h.writer = EchoWriter;
   h.balanceWriter = ThrowAfterOneLine;
   Prepare("AccPac (new)", {Record("4000", "10.00", ".00")});
-  boxes.QueueAnswer(dialogs::kYes);
-  boxes.QueueReply("9999");
-  boxes.QueueReply("-10");
-  boxes.QueueAnswer(dialogs::kYes);
+  QueueOffset("9999", "-10");
   Run();
   const Lines shown = Shown();
   ASSERT_EQ(shown.size(), 5u);
@@ -99,19 +91,6 @@ TEST_F(RunTest, AnIncompleteLastRecordIsLeftOutWithOneWarning) {
   EXPECT_EQ(boxes.Shown()[1].title, kInBalance);
 }
 
-TEST_F(RunTest, ThePackagesThatReportACountAreNeverOfferedAnOffset) {
-  catalog.HooksOf("GP Payroll Connect").writer = [](QvLedgerloom& w) {
-    w.run.RecCount = 3;
-    w.run.curRec.SetText(Record("4000", "10.00", ".00"));
-    EchoWriter(w);
-  };
-  Prepare("GP Payroll Connect", {});
-  Run();
-  EXPECT_EQ(Shown(), Lines{"QvLedgerloom | 3 records processed.\r\rJournal Entry:  c:\\gl\\123113026.GLI\ris now "
-                           "ready for Posting to your GP Payroll Connect General Ledger.\r\ran Audit Trail of the "
-                           "prepared transactions can be found in:\r        c:\\gl\\Audit_trail.txt"});
-}
-
 TEST_F(RunTest, AnOffsetForAPackageWithoutABalancingWriterIsNotAddedAndAskedAgain) {
   FinPacHooks& h = catalog.HooksOf("Keane Accounting");  // a whole-file writer that opens its own files
   h.writer = [](QvLedgerloom& w) {
@@ -120,10 +99,7 @@ TEST_F(RunTest, AnOffsetForAPackageWithoutABalancingWriterIsNotAddedAndAskedAgai
   };
   Prepare("Keane Accounting", {Record("4000", "10.00", ".00")});
   window->txtFacility.SetText("7");
-  boxes.QueueAnswer(dialogs::kYes);
-  boxes.QueueReply("9999");
-  boxes.QueueReply("-10");
-  boxes.QueueAnswer(dialogs::kYes);
+  QueueOffset("9999", "-10");
   boxes.QueueAnswer(dialogs::kNo);
   Run();
   const Lines shown = Shown();
@@ -145,77 +121,20 @@ TEST_F(RunTest, APackageThatDoesNotSummarizeCountsItsOwnAmountsWithSummarizedSel
                         "to create entries to Balance this Journal?");
 }
 
-TEST_F(RunTest, TheAccountLengthWarningLooksAtTheTrimmedAccountAndChangesNothing) {
-  QvLedgerloom& w = *window;
-  w.run.ChosenPackage = "AccPac (new)";
-  w.run.MaxAcctLen = 10;
-  w.run.curRec.SetAccount("  1234567890  ");
-  CheckMaxLength(w);
-  EXPECT_TRUE(boxes.Shown().empty());
-  w.run.curRec.SetAccount(" 123456789012");
-  const InputRecord before = w.run.curRec;
-  CheckMaxLength(w);
-  CheckMaxLength(w);
-  EXPECT_EQ(Shown(), Lines{"QvLedgerloom | The maximum length for Account numbers in AccPac (new) is: 10 "
-                           "characters.\r\rChange the length of your account numbers in Quorvanta to be no longer "
-                           "than 10 characters.\r\r123456789012"});
-  EXPECT_EQ(w.run.curRec, before);
-}
-
-// ---- Writer objects ----
-
-struct ObjectLog {
-  int made = 0;
-  int destroyed = 0;
-  std::vector<std::pair<std::string, std::string>> balances;
-};
-ObjectLog objectLog;
-
-class RecordingWriter : public FinPacWriter {
- public:
-  explicit RecordingWriter(QvLedgerloom& w) : w_(w) { ++objectLog.made; }
-  ~RecordingWriter() override { ++objectLog.destroyed; }
-  void Process(bool& balancing) override {
-    if (!balancing) {
-      InitFiles(w_);
-      RecordLoop(w_, EchoWriter);
-      return;
-    }
-    w_.run.curRec.SetCredits(vb::PadLeft("10.00", 14));
-    EchoWriter(w_);
-  }
-  void Balance(const std::string& account, const std::string& amount) override {
-    objectLog.balances.emplace_back(account, amount);
-    bool balancing = true;
-    Process(balancing);
-  }
-  void FormatUI() override {}
-
- private:
-  QvLedgerloom& w_;
-};
-
-TEST_F(RunTest, AWriterObjectIsMadeOnceAndHandedTheOffsetAsTyped) {
-  objectLog = {};
-  catalog.HooksOf("SamPro").makeWriter = [](QvLedgerloom& w) -> std::unique_ptr<FinPacWriter> {
-    return std::make_unique<RecordingWriter>(w);
-  };
-  Prepare("SamPro", {Record("4000", "10.00", ".00")});
-  for (int run = 0; run < 2; ++run) {
-    boxes.QueueAnswer(dialogs::kYes);
-    boxes.QueueReply("9999");
-    boxes.QueueReply("ten");  // not a number: a credit of 0
-    boxes.QueueAnswer(dialogs::kYes);
-    Run();
-  }
-  EXPECT_EQ(objectLog.made, 1);
-  EXPECT_EQ(objectLog.balances, (std::vector<std::pair<std::string, std::string>>(2, {"9999", "0"})));
-  ASSERT_EQ(boxes.Shown().size(), 10u);
-  EXPECT_EQ(boxes.Shown()[3].prompt, "Account: 9999\r\rAmount: $0.00\r\rContinue with this entry?");
-  EXPECT_EQ(boxes.Shown()[4].title, kInBalance);
-  EXPECT_EQ(Journal(), "line 4000\r\nline 9999\r\n");
-  window->Exit.Click();
-  EXPECT_EQ(objectLog.destroyed, 1);
+// A journal the disk refuses must end the run with the reason, never with the
+// balance result: the operator would otherwise post a file that is not there.
+TEST_F(RunTest, AJournalTheDiskRefusesIsReportedInsteadOfTheBalance) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this machine";
+  RegisterWriters(catalog);
+  Prepare("AccPac (new)", {Record("5000", "10.00", ".00"), Record("2100", ".00", "10.00")});
+  // The journal's name leads to a device on which every write fails as on a
+  // full disk.
+  std::filesystem::create_symlink("/dev/full", c / "gl" / "123113026.txt");
+  Run();
+  const Lines shown = Shown();
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_NE(shown[0].find("Disk full"), std::string::npos) << shown[0];
+  EXPECT_FALSE(window->run.Ready);
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 #pragma once
-// A main window set up for a run over records in c:\gl\gl.txt.
+// A main window set up for a run over records in c:\gl\gl.txt, with the
+// test's own writers or the program's.
 #include <string>
 #include <vector>
 
+#include "engine/packages.h"
 #include "engine/run_state.h"
 #include "window/window_fixture.h"
 
@@ -15,6 +17,8 @@ inline std::string Record(const std::string& account, const std::string& debits,
   return left("123", 4) + "20261130" + left("01", 6) + left("02", 6) + left("03", 6) + left(account, 18) +
          right("1.00", 11) + right(debits, 14) + right(credits, 14) + "\r\n";
 }
+
+inline constexpr const char* kInBalance = "Journal Entry is in Balance!";
 
 inline std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
@@ -46,6 +50,13 @@ class RunTest : public WindowTest {
     ChoosePackage(package);
   }
   void Run() { window->cmdInterface.Click(); }
+  // The operator takes one offsetting entry.
+  void QueueOffset(const std::string& account, const std::string& amount) {
+    boxes.QueueAnswer(dialogs::kYes);
+    boxes.QueueReply(account);
+    boxes.QueueReply(amount);
+    boxes.QueueAnswer(dialogs::kYes);
+  }
 
   // The titles and prompts of the boxes shown, one string each.
   std::vector<std::string> Shown() const {
@@ -58,6 +69,16 @@ class RunTest : public WindowTest {
   // The journal's lines without their line ends.
   std::vector<std::string> JournalLines(const std::string& name = "123113026.txt") const {
     return SplitLines(Journal(name));
+  }
+  std::string LastTitle() const { return boxes.Shown().empty() ? std::string() : boxes.Shown().back().title; }
+};
+
+// The same, with the program's writers attached.
+class WritersRunTest : public RunTest {
+ protected:
+  void SetUp() override {
+    RunTest::SetUp();
+    RegisterWriters(catalog);
   }
 };
 

@@ -2,18 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/fixtures.h"
 
 namespace qvl::files {
 namespace {
 
 namespace fs = std::filesystem;
-using test::DriveCTest;
 using test::ErrorNumber;
 using test::WriteBytes;
 using Values = std::vector<std::string>;
 
-class NumberedFilesTest : public DriveCTest {
+class NumberedFilesTest : public test::DriveCTest {
  protected:
   // Writes `bytes` as c:\in.txt and opens it as text file 1.
   void OpenText(const std::string& bytes) {
@@ -30,61 +31,29 @@ class NumberedFilesTest : public DriveCTest {
 
 std::string Record(char fill, const std::string& lineEnd = "\r\n") { return std::string(87, fill) + lineEnd; }
 
-TEST_F(NumberedFilesTest, TextEndOfFileComesOnlyWithTheReadThatFindsNothing) {
-  OpenText("first\r\nlast");  // no line end after the last line
-  std::string line;
-  files_.LineInput(1, line);
-  EXPECT_EQ(line, "first");
-  EXPECT_FALSE(files_.Eof(1));
-  files_.LineInput(1, line);
-  EXPECT_EQ(line, "last");
-  EXPECT_FALSE(files_.Eof(1));  // nothing left, but no read has failed yet
-
-  EXPECT_EQ(ErrorNumber([&] { files_.LineInput(1, line); }), vb::kInputPastEndOfFile);
-  EXPECT_EQ(line, "last");  // the failed read left its target alone
-  EXPECT_TRUE(files_.Eof(1));
-  EXPECT_EQ(ErrorNumber([&] { files_.InputValues(1, 3); }), vb::kInputPastEndOfFile);
-  EXPECT_EQ(files_.ReadLine(1), std::nullopt);
-}
-
-TEST_F(NumberedFilesTest, ReadAheadLoopSeesEveryLineOnceWhateverTheLineEnds) {
-  struct Case {
-    const char* name;
-    std::string bytes;
-  };
-  const Case cases[] = {
-      {"CR LF, final line end", "a\r\nb\r\nc\r\n"},
-      {"CR LF, no final line end", "a\r\nb\r\nc"},
-      {"LF only", "a\nb\nc\n"},
-      {"CR only", "a\rb\rc"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    OpenText(c.bytes);
-    std::vector<std::string> seen;
+TEST_F(NumberedFilesTest, EndOfFileComesOnlyWithTheReadThatFindsNothing) {
+  // A loop that reads one line ahead sees every line once, whatever the line ends.
+  for (const std::string bytes : {"a\r\nb\r\nc\r\n", "a\r\nb\r\nc", "a\nb\nc\n", "a\rb\rc"}) {
+    OpenText(bytes);
+    Values seen;
     std::string line;
     files_.LineInput(1, line);
     while (!files_.Eof(1)) {
       seen.push_back(line);
-      try {
-        files_.LineInput(1, line);
-      } catch (const vb::Error& e) {
-        EXPECT_EQ(e.number(), vb::kInputPastEndOfFile);
+      if (const int number = ErrorNumber([&] { files_.LineInput(1, line); })) {
+        EXPECT_EQ(number, vb::kInputPastEndOfFile);
+        EXPECT_EQ(line, "c");  // the failed read left its target alone
       }
     }
-    EXPECT_EQ(seen, (Values{"a", "b", "c"}));
+    EXPECT_EQ(seen, (Values{"a", "b", "c"})) << bytes;
   }
-}
+  EXPECT_EQ(ErrorNumber([&] { files_.InputValues(1, 3); }), vb::kInputPastEndOfFile);
 
-TEST_F(NumberedFilesTest, EmptyLinesAreLinesForWholeLineReads) {
+  // Empty lines are lines for whole-line reads.
   OpenText("a\r\n\r\n\r\nb\r\n\r\n");
   Values seen;
   while (auto line = files_.ReadLine(1)) seen.push_back(*line);
   EXPECT_EQ(seen, (Values{"a", "", "", "b", ""}));
-
-  OpenText("");
-  EXPECT_EQ(files_.ReadLine(1), std::nullopt);
-  EXPECT_TRUE(files_.Eof(1));
 }
 
 TEST_F(NumberedFilesTest, CommaListReadTakesItsValuesFromOneLine) {
@@ -95,118 +64,91 @@ TEST_F(NumberedFilesTest, CommaListReadTakesItsValuesFromOneLine) {
       "  \r\n"  // blank lines hold no values
       "\r\n"
       "13, 20260228 ,\"  4\",,,700,,1.00,2.00\r\n"
-      "\r\n");
-
-  auto r = files_.InputValues(1, 9);
-  EXPECT_EQ(r.values, (Values{"12", "20260131", "1", "2", "3", "500,100", "8.00", "125.50", ".00"}));
-  EXPECT_TRUE(r.Complete());
-
-  r = files_.InputValues(1, 9);
-  EXPECT_EQ(r.values, (Values{"12", "20260131", "1", "", "", "", "", "", ""}));
-  EXPECT_FALSE(r.Complete());
-
-  r = files_.InputValues(1, 9);
-  EXPECT_EQ(r.values, (Values{"12", "20260131", "1", "2", "3", "600-200", "8.00", "abc", ".00"}));
-  EXPECT_FALSE(r.Complete());
-
-  r = files_.InputValues(1, 9);
-  EXPECT_EQ(r.values, (Values{"13", "20260228", "  4", "", "", "700", "", "1.00", "2.00"}));
-  EXPECT_TRUE(r.Complete());
-
-  // Trailing blank lines end the input quietly: the next read is the one that fails.
-  EXPECT_FALSE(files_.Eof(1));
-  EXPECT_EQ(files_.ReadValues(1, 9), std::nullopt);
-  EXPECT_TRUE(files_.Eof(1));
-}
-
-TEST_F(NumberedFilesTest, ReadsOfDifferentKindsShareOnePosition) {
-  OpenText("1,2,3\r\nwhole, line\r\nx,y\r\n");
-  EXPECT_EQ(files_.InputValues(1, 3).values, (Values{"1", "2", "3"}));
+      "\r\n"
+      "whole, line\r\n");
+  const std::pair<Values, bool> lines[] = {
+      {{"12", "20260131", "1", "2", "3", "500,100", "8.00", "125.50", ".00"}, true},
+      {{"12", "20260131", "1", "", "", "", "", "", ""}, false},
+      {{"12", "20260131", "1", "2", "3", "600-200", "8.00", "abc", ".00"}, false},
+      {{"13", "20260228", "  4", "", "", "700", "", "1.00", "2.00"}, true},
+  };
+  for (const auto& [values, complete] : lines) {
+    const auto r = files_.InputValues(1, 9);
+    EXPECT_EQ(r.values, values);
+    EXPECT_EQ(r.Complete(), complete);
+  }
+  EXPECT_EQ(files_.ReadLine(1), "");  // the reads share one position
   EXPECT_EQ(files_.ReadLine(1), "whole, line");
-  EXPECT_EQ(files_.InputValues(1, 2).values, (Values{"x", "y"}));
+  // Trailing blank lines end the input quietly: the next read is the one that fails.
+  OpenText("1,2\r\n\r\n\r\n");
+  EXPECT_EQ(files_.InputValues(1, 2).values, (Values{"1", "2"}));
+  EXPECT_FALSE(files_.Eof(1));
+  EXPECT_EQ(files_.ReadValues(1, 2), std::nullopt);
+  EXPECT_TRUE(files_.Eof(1));
 }
 
 TEST_F(NumberedFilesTest, RecordsAreReadNextOrByNumber) {
   OpenRecords(Record('A') + Record('B') + Record('C', "\n\r"));
   EXPECT_EQ(files_.RecordCount(1), 3);
   EXPECT_EQ(files_.Lof(1), 3 * 89);
-  EXPECT_FALSE(files_.Eof(1));
-
   std::string rec;
   ASSERT_TRUE(files_.GetRecord(1, 3, rec));
   EXPECT_EQ(rec, Record('C', "\n\r"));  // line-end bytes are taken as they stand
   ASSERT_TRUE(files_.GetRecord(1, 1, rec));
-  EXPECT_EQ(rec, Record('A'));
   ASSERT_TRUE(files_.GetRecord(1, rec));  // the one after the last read
   EXPECT_EQ(rec, Record('B'));
   EXPECT_FALSE(files_.Eof(1));
-
   EXPECT_FALSE(files_.GetRecord(1, 4, rec));
   EXPECT_EQ(rec, Record('B'));
   EXPECT_TRUE(files_.Eof(1));
-  // A later read that finds a record clears it again.
-  ASSERT_TRUE(files_.GetRecord(1, 2, rec));
+  ASSERT_TRUE(files_.GetRecord(1, 2, rec));  // a later read that finds a record clears it again
   EXPECT_FALSE(files_.Eof(1));
-
   EXPECT_EQ(ErrorNumber([&] { files_.GetRecord(1, 0, rec); }), 63);
 }
 
 TEST_F(NumberedFilesTest, AFinalFragmentCountsOnlyWhenItLacksNoMoreThanItsLineEnd) {
-  std::string rec;
-  // 87 bytes: a last record without CR LF.
-  OpenRecords(Record('A') + std::string(87, 'Z'));
-  EXPECT_EQ(files_.RecordCount(1), 2);
-  EXPECT_FALSE(files_.LastRecordIncomplete(1));
-  ASSERT_TRUE(files_.GetRecord(1, 2, rec));
-  EXPECT_EQ(rec, std::string(87, 'Z') + "\r\n");
-
-  // 88 bytes: the CR is there, the LF is missing.
-  OpenRecords(Record('A') + std::string(87, 'Z') + "\r");
-  EXPECT_EQ(files_.RecordCount(1), 2);
-  ASSERT_TRUE(files_.GetRecord(1, 2, rec));
-  EXPECT_EQ(rec, std::string(87, 'Z') + "\r\n");
-
-  // 50 bytes: never read, and the caller can tell.
-  OpenRecords(Record('A') + std::string(50, 'Z'));
-  EXPECT_EQ(files_.RecordCount(1), 1);
-  EXPECT_TRUE(files_.LastRecordIncomplete(1));
-  ASSERT_TRUE(files_.GetRecord(1, rec));
-  EXPECT_FALSE(files_.GetRecord(1, rec));
-  EXPECT_EQ(rec, Record('A'));
-  EXPECT_TRUE(files_.Eof(1));
-
-  OpenRecords(std::string(86, 'Z'));
-  EXPECT_EQ(files_.RecordCount(1), 0);
-  EXPECT_TRUE(files_.LastRecordIncomplete(1));
-  EXPECT_FALSE(files_.Eof(1));
-  EXPECT_FALSE(files_.GetRecord(1, rec));
-  EXPECT_TRUE(files_.Eof(1));
+  const struct {
+    std::string tail;
+    std::int64_t records;
+    bool incomplete;
+  } rows[] = {{std::string(87, 'Z'), 2, false},  // a last record without CR LF
+              {std::string(87, 'Z') + "\r", 2, false},
+              {std::string(86, 'Z'), 1, true}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.tail.size());
+    OpenRecords(Record('A') + row.tail);
+    EXPECT_EQ(files_.RecordCount(1), row.records);
+    EXPECT_EQ(files_.LastRecordIncomplete(1), row.incomplete);
+    std::string rec;
+    ASSERT_TRUE(files_.GetRecord(1, rec));
+    EXPECT_EQ(files_.GetRecord(1, rec), row.records == 2);
+    EXPECT_EQ(rec, row.records == 2 ? std::string(87, 'Z') + "\r\n" : Record('A'));
+  }
 }
 
-TEST_F(NumberedFilesTest, OpeningFailsWithTheRuntimeNumbers) {
+TEST_F(NumberedFilesTest, BadNumbersModesAndPathsAreRefusedWithTheRuntimeNumbers) {
   fs::create_directory(dir_ / "exports");
-  EXPECT_EQ(ErrorNumber([&] { files_.OpenText(1, "c:\\exports\\missing.txt"); }), vb::kFileNotFound);
-  EXPECT_EQ(ErrorNumber([&] { files_.OpenRecords(1, "c:\\exports\\missing.txt"); }), vb::kFileNotFound);
-  EXPECT_EQ(ErrorNumber([&] { files_.OpenText(1, "c:\\nofolder\\gl.txt"); }), vb::kPathNotFound);
-  EXPECT_EQ(ErrorNumber([&] { files_.OpenText(1, "q:\\gl.txt"); }), vb::kPathNotFound);
-  EXPECT_EQ(ErrorNumber([&] { files_.OpenText(1, "c:\\exports"); }), vb::kPathFileAccessError);
-  EXPECT_EQ(ErrorNumber([&] { files_.OpenText(0, "c:\\x"); }), vb::kBadFileNameOrNumber);
-  EXPECT_EQ(ErrorNumber([&] { files_.OpenText(512, "c:\\x"); }), vb::kBadFileNameOrNumber);
-  EXPECT_FALSE(files_.IsOpen(1));
-}
-
-TEST_F(NumberedFilesTest, ClosedNumbersAndWrongModesAreRefused) {
   std::string s;
-  EXPECT_EQ(ErrorNumber([&] { files_.LineInput(2, s); }), vb::kBadFileNameOrNumber);
-  EXPECT_EQ(ErrorNumber([&] { files_.Eof(2); }), vb::kBadFileNameOrNumber);
-  EXPECT_EQ(ErrorNumber([&] { files_.GetRecord(2, s); }), vb::kBadFileNameOrNumber);
+  const std::pair<std::function<void()>, int> rows[] = {
+      {[&] { files_.OpenText(1, "c:\\exports\\missing.txt"); }, vb::kFileNotFound},
+      {[&] { files_.OpenRecords(1, "c:\\exports\\missing.txt"); }, vb::kFileNotFound},
+      {[&] { files_.OpenText(1, "c:\\nofolder\\gl.txt"); }, vb::kPathNotFound},
+      {[&] { files_.OpenText(1, "q:\\gl.txt"); }, vb::kPathNotFound},
+      {[&] { files_.OpenText(1, "c:\\exports"); }, vb::kPathFileAccessError},
+      {[&] { files_.OpenText(0, "c:\\x"); }, vb::kBadFileNameOrNumber},
+      {[&] { files_.OpenText(512, "c:\\x"); }, vb::kBadFileNameOrNumber},
+      {[&] { files_.LineInput(2, s); }, vb::kBadFileNameOrNumber},
+      {[&] { files_.Eof(2); }, vb::kBadFileNameOrNumber},
+      {[&] { files_.GetRecord(2, s); }, vb::kBadFileNameOrNumber},
+  };
+  for (const auto& [statement, number] : rows) EXPECT_EQ(ErrorNumber(statement), number);
+  EXPECT_FALSE(files_.IsOpen(1));
 
   OpenText("a\r\n");
   EXPECT_EQ(ErrorNumber([&] { files_.GetRecord(1, s); }), vb::kBadFileMode);
   files_.Close(1);
   files_.Close(1);  // closing twice is harmless
   EXPECT_EQ(ErrorNumber([&] { files_.LineInput(1, s); }), vb::kBadFileNameOrNumber);
-
   OpenRecords(Record('A'));
   EXPECT_EQ(ErrorNumber([&] { files_.LineInput(1, s); }), vb::kBadFileMode);
   EXPECT_EQ(ErrorNumber([&] { files_.InputValues(1, 9); }), vb::kBadFileMode);
@@ -219,7 +161,6 @@ TEST_F(NumberedFilesTest, OpeningAnOpenNumberReplacesTheStaleFile) {
   std::string rec;
   ASSERT_TRUE(files_.GetRecord(1, rec));
   EXPECT_EQ(rec, Record('N'));
-
   files_.OpenText(2, "c:\\in.dat");
   files_.CloseAll();
   EXPECT_FALSE(files_.IsOpen(1));

@@ -16,38 +16,22 @@ TEST(FormatDate, TheMasksOfTheLayoutsInEitherCase) {
     const char* shown;
   } rows[] = {
       {D(2009, 10, 8), "mm/dd/yy", "10/08/09"},
-      {D(2005, 5, 3), "MM/dd/yy", "05/03/05"},
       {D(2005, 5, 3), "MM/DD/YYYY", "05/03/2005"},
-      {D(2005, 5, 3), "mm-dd-yy", "05-03-05"},
       {D(2005, 5, 3), "MMDDYY", "050305"},
-      {D(2005, 5, 3), "mmddyyyy", "05032005"},
       {D(2005, 5, 3), "YYYYMMDD", "20050503"},
-      {D(2005, 5, 3), "yymmdd", "050503"},
-      {D(2005, 5, 3), "mm/dd", "05/03"},
-      {D(2005, 5, 3), "mmyyyy", "052005"},
-      {D(2005, 5, 3), "yyyymm", "200505"},
       {D(2008, 10, 18), "yymm", "0810"},
-      {D(2005, 5, 3), "YY", "05"},
-      {D(2005, 5, 3), "DD", "03"},
       {D(2005, 5, 3), "m", "5"},
       {D(2005, 12, 31), "m", "12"},
-      {D(2005, 5, 3), "dd yyyy", "03 2005"},
       {D(2024, 1, 7), "mmmm-d-yyyy", "January-7-2024"},
       // Month and day names are capitalised whatever the mask's case.
       {D(2009, 10, 10), "mmmddyy", "Oct1009"},
-      {D(2012, 11, 30), "mmmddyyyy", "Nov302012"},
-      {D(2009, 10, 10), "MMM", "Oct"},
       {D(2002, 2, 7), "Mmmm", "February"},
-      {D(2002, 2, 7), "MMMM", "February"},
-      {D(2002, 2, 7), "Mmm yyyy", "Feb 2002"},
       {D(2009, 10, 10), "mmm dd, yy", "Oct 10, 09"},
       {D(2003, 8, 1), "dddd", "Friday"},
       {D(2003, 8, 1), "ddd", "Fri"},
       // A single "y" is the day of the year.
       {D(2003, 8, 1), "mmddy", "0801213"},
-      {D(2003, 1, 5), "mmddy", "01055"},
       {D(2024, 12, 31), "y", "366"},
-      {D(2023, 12, 31), "y", "365"},
       // "m" after an hour or before a second is minutes.
       {D(2026, 12, 6, 14, 5, 9), "hhmm", "1405"},
       {D(2026, 12, 6, 14, 5, 9), "h:m", "14:5"},
@@ -56,7 +40,6 @@ TEST(FormatDate, TheMasksOfTheLayoutsInEitherCase) {
       {D(2026, 12, 6, 14, 5, 9), "mm/dd hh:mm", "12/06 14:05"},
       {D(2026, 12, 6, 14, 5, 9), "h:nn AM/PM", "2:05 PM"},
       {D(2026, 12, 6, 0, 30), "h:nn am/pm", "12:30 am"},
-      {D(2026, 12, 6), "hhmm", "0000"},
       // Quoted text is never a placeholder.
       {D(2026, 12, 6), "\"day \"d", "day 6"},
       {D(2026, 12, 6), "\\d\\a\\y d", "day 6"},
@@ -66,11 +49,8 @@ TEST(FormatDate, TheMasksOfTheLayoutsInEitherCase) {
 
 TEST(FormatDate, TextThatIsADateIsFormattedAsThatDate) {
   EXPECT_EQ(Format("05/31/05", "MM"), "05");
-  EXPECT_EQ(Format("5/31/2005", "DD"), "31");
-  EXPECT_EQ(Format("10/18/2008", "yymm"), "0810");
   EXPECT_EQ(Format(" 1/7/03 ", "mm/dd/yy"), "01/07/03");
   EXPECT_EQ(Format("12-06-2026", "mm-dd-yy"), "12-06-26");
-  EXPECT_EQ(Format("07/31/2009", "mmm"), "Jul");
   // Not a date: unchanged.
   EXPECT_EQ(Format("2026-12-06", "mm/dd/yyyy"), "2026-12-06");
   EXPECT_EQ(Format("13/01/2026", "mm/dd/yyyy"), "13/01/2026");

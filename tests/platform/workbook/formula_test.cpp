@@ -1,8 +1,7 @@
-// Formulas: what is accepted, how it is stored in the file, and the results
+// Formulas: what is accepted, how it is stored in the file, and the total
 // the workbook keeps for readers that do not calculate.
 #include <gtest/gtest.h>
 
-#include "platform/fixtures.h"
 #include "platform/workbook/biff.h"
 #include "platform/workbook/formula.h"
 #include "platform/workbook/workbook.h"
@@ -52,19 +51,6 @@ TEST(Formula, StoredAsTheFileFormatsTokens) {
   }
 }
 
-TEST(Formula, DecodesOtherWritersSumAndRefusesTheRest) {
-  // A one-argument SUM as an attribute token, with a space token before it.
-  std::vector<std::uint8_t> attrSum = {0x25, 0, 0, 4, 0, 0, 0xC0, 0, 0xC0, 0x19, 0x40, 0x00, 0x01, 0x19, 0x10, 0x00, 0x00};
-  auto rpn = DecodeFormula(attrSum);
-  ASSERT_TRUE(rpn);
-  EXPECT_EQ(FormulaText(*rpn), "=SUM(A1:A5)");
-  EXPECT_FALSE(DecodeFormula(std::vector<std::uint8_t>{0x41, 0x05, 0x00}));  // another function
-  EXPECT_FALSE(DecodeFormula(std::vector<std::uint8_t>{0x01, 0x00, 0x00, 0x00, 0x00}));  // shared formula
-  EXPECT_FALSE(DecodeFormula(std::vector<std::uint8_t>{0x44, 0x01}));  // cut short
-  EXPECT_FALSE(DecodeFormula(std::vector<std::uint8_t>{0x03}));        // operator without operands
-  EXPECT_FALSE(DecodeFormula(std::vector<std::uint8_t>{}));
-}
-
 class FormulaResults : public ::testing::Test {
  protected:
   Application app = Application::Create();
@@ -82,38 +68,6 @@ TEST_F(FormulaResults, SumAddsNumbersOnly) {
   sheet.Range("D6").Value("100");  // results follow later changes
   EXPECT_EQ(At("D1"), CellValue::Number(110));
   EXPECT_EQ(sheet.Range("D1").Formula(), "=SUM(D2:D6)");
-}
-
-TEST_F(FormulaResults, ArithmeticErrorsAndChains) {
-  sheet.Range("A1").Value("'12");
-  sheet.Range("A2").Value("0");
-  sheet.Range("B1").Value("=A1*2");
-  sheet.Range("B2").Value("=B1/A2");
-  sheet.Range("B3").Value("=B2+1");
-  sheet.Range("B4").Value("=A1+C9");
-  EXPECT_EQ(At("B1"), CellValue::Number(24));  // numeric text counts in arithmetic
-  EXPECT_EQ(At("B2"), CellValue::Error(0x07));
-  EXPECT_EQ(At("B3"), CellValue::Error(0x07));
-  EXPECT_EQ(At("B4"), CellValue::Number(12));
-  EXPECT_EQ(sheet.Range("B2").Text(), "#DIV/0!");
-  // A formula that reads one further down settles too.
-  sheet.Range("C1").Value("=C2+1");
-  sheet.Range("C2").Value("=C3+1");
-  sheet.Range("C3").Value("5");
-  EXPECT_EQ(At("C1"), CellValue::Number(7));
-}
-
-TEST_F(FormulaResults, CircularFormulasDoNotHang) {
-  sheet.Range("A1").Value("=B1+1");
-  sheet.Range("B1").Value("=A1+1");
-  EXPECT_EQ(At("A1").type(), CellValue::Type::Number);
-}
-
-TEST_F(FormulaResults, RefusedFormulaIsAnError) {
-  EXPECT_EQ(test::ErrorNumber([&] { sheet.Range("A1").Value("=VLOOKUP(1,A2:B3,2)"); }), kApplicationError);
-  sheet.Range("A2").NumberFormat("@");
-  sheet.Range("A2").Value("=VLOOKUP(1,A2:B3,2)");  // a text cell takes it as text
-  EXPECT_EQ(At("A2"), CellValue::Text("=VLOOKUP(1,A2:B3,2)"));
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
-// The AccPac family's lines for the records the scenarios leave out.
+// The AccPac family's lines for the records and offsets the scenarios leave out.
 #include "writers/builtin/accpac.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/packages.h"
 #include "engine/run_fixture.h"
 
 namespace qvl::test {
@@ -13,27 +12,7 @@ std::string Dated(const std::string& record, const std::string& yyyymmdd) {
   return record.substr(0, 4) + yyyymmdd + record.substr(12);
 }
 
-class AccPacTest : public RunTest {
- protected:
-  void SetUp() override {
-    RunTest::SetUp();
-    RegisterWriters(catalog);
-  }
-};
-
-TEST_F(AccPacTest, NewLayoutAmountsForCreditsNetsAndEmptyRecords) {
-  Prepare("AccPac (new)", {Record("1000", "40.00", "100.00"), Record("2000", ".00", "38714.40"),
-                           Record("3000", "", ""), Record("4000", "38774.40", ".00")});
-  Run();
-  const std::string tail = R"(,"SP","USD","RES. SALARIES November, 2026","NG-2026-11","11/30/26","GL","JE","")";
-  EXPECT_EQ(JournalLines(), (std::vector<std::string>{
-                                R"(9,1,10,"1000","           -60")" + tail,  // the net of both sides
-                                R"(9,1,20,"2000","      -38714.4")" + tail,
-                                R"(9,1,30,"3000","             0")" + tail,  // still written
-                                R"(9,1,40,"4000","      38774.40")" + tail,
-                            }));
-  EXPECT_EQ(boxes.Shown().back().title, "Journal Entry is in Balance!");
-}
+using AccPacTest = WritersRunTest;
 
 TEST_F(AccPacTest, DatesTakeTheRecordsFourDigitYearAndTheOldPeriodItsMonth) {
   Prepare("AccPac (old)", {Dated(Record("1000", "1.00", ".00"), "20351005"),
@@ -56,10 +35,7 @@ TEST_F(AccPacTest, ASummarizedGroupThatNetsToZeroIsStillWritten) {
 TEST_F(AccPacTest, AnOffsetIsNumberedAfterTheRunsLastEntryAndWrittenAsTyped) {
   Prepare("AccPac AdvSeries CE v5.2",
           {Record("1-2 3", "100.00", "40.00"), Record("4000", "", ""), Record("5000", ".00", "10.00")});
-  boxes.QueueAnswer(dialogs::kYes);
-  boxes.QueueReply("9-9");
-  boxes.QueueReply("-50.5");
-  boxes.QueueAnswer(dialogs::kYes);
+  QueueOffset("9-9", "-50.5");
   boxes.QueueAnswer(dialogs::kNo);
   Run();
   const std::vector<std::string> lines = JournalLines("123113026.csv");
@@ -79,18 +55,15 @@ TEST_F(AccPacTest, AnOffsetIsNumberedAfterTheRunsLastEntryAndWrittenAsTyped) {
             "found in:\r        c:\\gl\\Audit_trail.txt");
 }
 
-TEST_F(AccPacTest, AnOffsetWithoutDecimalsIsWrittenAsTheOperatorTypedIt) {
-  Prepare("AccPac (new)", {Record("1000", ".00", "50.00")});
-  boxes.QueueAnswer(dialogs::kYes);
-  boxes.QueueReply("9999");
-  boxes.QueueReply("50");
-  boxes.QueueAnswer(dialogs::kYes);
+TEST_F(AccPacTest, AnEmptyRecordIsWrittenAndAnOffsetWithoutDecimalsAsTheOperatorTypedIt) {
+  Prepare("AccPac (new)", {Record("1000", ".00", "50.00"), Record("3000", "", "")});
+  QueueOffset("9999", "50");
   Run();
-  ASSERT_EQ(JournalLines().size(), 2u);
-  EXPECT_EQ(JournalLines()[1].substr(0, 31), R"(9,1,20,"9999","            50",)");
-  EXPECT_EQ(boxes.Shown().back().title, "Journal Entry is in Balance!");
-  // The offset turned the option off, and it stays off.
-  EXPECT_FALSE(window->Summarized.Value());
+  const std::vector<std::string> lines = JournalLines();
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[1].substr(0, 31), R"(9,1,20,"3000","             0",)");
+  EXPECT_EQ(lines[2].substr(0, 31), R"(9,1,30,"9999","            50",)");
+  EXPECT_EQ(LastTitle(), kInBalance);
 }
 
 }  // namespace
