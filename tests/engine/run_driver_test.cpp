@@ -68,6 +68,14 @@ TEST_F(RunTest, AnErrorWhileWritingTheOffsetIsReportedAndNothingClaimsSuccess) {
   EXPECT_EQ(Journal(), "line 4000\r\nline 9999\r\n");
 }
 
+TEST_F(RunTest, AnEntryWhoseWriterThisVersionLacksIsRefusedByNameAndCreatesNothing) {
+  Prepare("Jonas", {Record("4000", "1.00", ".00")});
+  Run();
+  EXPECT_EQ(Shown(), Lines{"QvLedgerloom | Jonas is not available in this version."});
+  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "123113026.txt"));
+  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "Audit_trail.txt"));
+}
+
 TEST_F(RunTest, TheInputIsNeverWrittenOver) {
   catalog.HooksOf("AccPac (new)").writer = EchoWriter;
   Prepare("AccPac (new)", {});
