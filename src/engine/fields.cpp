@@ -1,5 +1,6 @@
 #include "engine/fields.h"
 
+#include "engine/input_record.h"
 #include "engine/write_output.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
@@ -35,6 +36,15 @@ void WriteFields(QvLedgerloom& window, std::string_view delimiter, const std::ve
 void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns) {
   window.run.Build_OutRec = JoinColumns(columns);
   WriteOutputRec(window);
+}
+
+vb::Currency NetAmount(const InputRecord& record) {
+  return vb::AmountOf(record.debits()) - vb::AmountOf(record.credits());
+}
+
+std::string SlashedRecordDate(const InputRecord& record) {
+  const std::string date = record.date();
+  return vb::Mid(date, 5, 2) + "/" + vb::Mid(date, 7, 2) + "/" + vb::Left(date, 4);
 }
 
 }  // namespace qvl

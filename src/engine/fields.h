@@ -11,8 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/vb/currency.h"
+
 namespace qvl {
 
+class InputRecord;
 class QvLedgerloom;
 
 struct Field {
@@ -40,5 +43,12 @@ std::string JoinColumns(const std::vector<Column>& columns);
 // The joined line goes into Build_OutRec and through WriteOutputRec.
 void WriteFields(QvLedgerloom& window, std::string_view delimiter, const std::vector<Field>& fields);
 void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns);
+
+// --- Values many layouts take from the record. ---
+
+// Debits minus credits; an amount that is empty, ".00" or no number counts as 0.
+vb::Currency NetAmount(const InputRecord& record);
+// The record's "yyyymmdd" date rewritten by its characters as "mm/dd/yyyy".
+std::string SlashedRecordDate(const InputRecord& record);
 
 }  // namespace qvl

@@ -2,6 +2,12 @@
 #include "engine/packages.h"
 #include "writers/builtin/accpac.h"
 #include "writers/builtin/accpac_draymor.h"
+#include "writers/builtin/jd_edwards.h"
+#include "writers/builtin/jonas.h"
+#include "writers/builtin/juris.h"
+#include "writers/builtin/mas90_v4x_v50_v80.h"
+#include "writers/builtin/mnp.h"
+#include "writers/builtin/netsuite.h"
 #include "writers/classes/writer_classes.h"
 
 namespace qvl {
@@ -9,6 +15,12 @@ namespace qvl {
 void RegisterWriters(FinPacCatalog& catalog) {
   RegisterAccPacWriters(catalog);
   RegisterAccPacDraymorWriter(catalog);
+  RegisterJDEdwardsWriter(catalog);
+  RegisterJurisWriter(catalog);
+  RegisterJonasWriter(catalog);
+  RegisterMas90V4xV50V80Writers(catalog);
+  RegisterMNPWriter(catalog);
+  RegisterNetSuiteWriter(catalog);
   RegisterWriterClasses(catalog);
 }
 

@@ -1,0 +1,104 @@
+// "MNP" record dates and closing line, and the "NetSuite" locations table,
+// at the edges the scenarios leave out.
+#include <gtest/gtest.h>
+
+#include "engine/run_fixture.h"
+#include "writers/builtin/netsuite.h"
+
+namespace qvl::test {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+std::string Dated(const std::string& record, const std::string& yyyymmdd) {
+  return record.substr(0, 4) + yyyymmdd + record.substr(12);
+}
+
+using MNPTest = WritersRunTest;
+
+TEST_F(MNPTest, RecordDatesWithTheirFourDigitYearAndOneThatIsNoDateStopsTheRun) {
+  const struct {
+    const char* date;
+    const char* written;  // "" when the run stops at the record
+  } cases[] = {
+      {"20240229", R"("1","2/29/2024","P/R","022924PR",,"1000",1)"},
+      {"19991231", R"("1","12/31/1999","P/R","123199PR",,"1000",1)"},
+      {"20260229", ""},
+      {"2026113 ", ""},
+  };
+  for (const auto& c : cases) {
+    Prepare("MNP", {Dated(Record("1000", "1.00", ".00"), c.date)});
+    const bool written = *c.written != '\0';
+    if (written) boxes.QueueAnswer(dialogs::kNo);
+    const std::size_t before = boxes.Shown().size();
+    Run();
+    if (written) {
+      EXPECT_EQ(JournalLines("123113026.csv"), (Lines{c.written, "Imported,,,,,,"})) << c.date;
+      continue;
+    }
+    // Nothing claims success, and the closing line is not written.
+    const Lines shown = Shown();
+    EXPECT_EQ(Lines(shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end()),
+              Lines{std::string("QvLedgerloom - MNP | The MNP Journal Entry was stopped by an error:\r\r"
+                                         "c:\\gl\\gl.txt, record 1\rThe record's date \"") +
+                             c.date + "\" is not a date."});
+    EXPECT_EQ(Journal("123113026.csv"), "");
+    EXPECT_FALSE(window->run.Ready);
+  }
+}
+
+TEST_F(MNPTest, TheClosingLineIsWrittenOncePerRunAndCountsNothing) {
+  for (int run = 0; run < 2; ++run) {
+    Prepare("MNP", {Record("1000", "5.00", "5.00")});
+    Run();
+    EXPECT_EQ(Journal("123113026.csv"), "Imported,,,,,,\r\n");
+    EXPECT_EQ(Audit(), "");
+    EXPECT_EQ(LastTitle(), kInBalance);
+  }
+}
+
+TEST(NetLocation, CodesAreComparedWithoutBlanksAndAnEmptyCodeEndsTheTable) {
+  const NetLocTable table = {{"20", "Boston"}, {" 30 ", "Denver"}, {"ab", "Lower"}, {"", ""}, {"40", "Never"}};
+  const std::pair<std::string, std::string> cases[] = {
+      {"20", "Boston"}, {"30  ", "Denver"}, {"ab", "Lower"}, {"AB", "AB"},
+      {"40", "40"},     {"99 ", "99 "},
+  };
+  for (const auto& [code, name] : cases) EXPECT_EQ(NetLocation(table, code), name) << code;
+}
+
+using NetSuiteTest = WritersRunTest;
+
+// A second run reads its own locations file: nothing of the first file's
+// table is left over.
+TEST_F(NetSuiteTest, EachRunReadsItsOwnLocationsFile) {
+  WriteBytes(c / "gl" / "First.txt", "20,Boston\r\n30,Denver\r\n");
+  WriteBytes(c / "gl" / "Second.txt", "\"20\",\"Austin\"\r\n");
+  for (const auto& [file, names] : {std::pair<std::string, Lines>{"First.txt", {"Boston", "Denver"}},
+                                    std::pair<std::string, Lines>{"Second.txt", {"Austin", "30"}}}) {
+    window->dirInput.SetPath("c:\\gl");  // (before the input box, which it empties)
+    Prepare("NetSuite", {Record("6100-20", "1.00", ".00"), Record("6100-30", ".00", "1.00")});
+    window->chkLoc.SetValue(1);
+    window->txtDelim.SetText("-");
+    boxes.QueueReply(file);
+    Run();
+    const Lines lines = JournalLines("123113026.csv");
+    ASSERT_EQ(lines.size(), 3u) << ::testing::PrintToString(Shown());
+    EXPECT_EQ(lines[1], "6100,1.00,.00,Quorvanta Payroll,,,," + names[0]);
+    EXPECT_EQ(lines[2], "6100,.00,1.00,Quorvanta Payroll,,,," + names[1]);
+  }
+}
+
+TEST_F(NetSuiteTest, AnEmptyDelimiterLeavesTheAccountWhole) {
+  WriteBytes(c / "gl" / "Locations.txt", "20,Boston\r\n");
+  window->dirInput.SetPath("c:\\gl");
+  Prepare("NetSuite", {Record("6100-20", ".00", ".00")});
+  window->chkLoc.SetValue(1);
+  window->txtDelim.SetText("");
+  boxes.QueueReply("Locations.txt");
+  Run();
+  EXPECT_EQ(JournalLines("123113026.csv"), (Lines{"Account,Debit,Credit,Memo,Entity,Class,Department,Location",
+                                                 "6100-20,.00,.00,Quorvanta Payroll,,,,"}));
+}
+
+}  // namespace
+}  // namespace qvl::test
