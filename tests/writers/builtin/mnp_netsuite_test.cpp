@@ -16,6 +16,8 @@ std::string Dated(const std::string& record, const std::string& yyyymmdd) {
 
 using MNPTest = WritersRunTest;
 
+// The cases run one after the other in one session: each run's journal holds
+// its own line and one closing line.
 TEST_F(MNPTest, RecordDatesWithTheirFourDigitYearAndOneThatIsNoDateStopsTheRun) {
   const struct {
     const char* date;
@@ -44,16 +46,6 @@ TEST_F(MNPTest, RecordDatesWithTheirFourDigitYearAndOneThatIsNoDateStopsTheRun) 
                              c.date + "\" is not a date."});
     EXPECT_EQ(Journal("123113026.csv"), "");
     EXPECT_FALSE(window->run.Ready);
-  }
-}
-
-TEST_F(MNPTest, TheClosingLineIsWrittenOncePerRunAndCountsNothing) {
-  for (int run = 0; run < 2; ++run) {
-    Prepare("MNP", {Record("1000", "5.00", "5.00")});
-    Run();
-    EXPECT_EQ(Journal("123113026.csv"), "Imported,,,,,,\r\n");
-    EXPECT_EQ(Audit(), "");
-    EXPECT_EQ(LastTitle(), kInBalance);
   }
 }
 
@@ -98,6 +90,20 @@ TEST_F(NetSuiteTest, AnEmptyDelimiterLeavesTheAccountWhole) {
   Run();
   EXPECT_EQ(JournalLines("123113026.csv"), (Lines{"Account,Debit,Credit,Memo,Entity,Class,Department,Location",
                                                  "6100-20,.00,.00,Quorvanta Payroll,,,,"}));
+}
+
+// Cancel names the input folder itself, which is no locations file.
+TEST_F(NetSuiteTest, ACancelledLocationsPromptWritesNothing) {
+  window->dirInput.SetPath("c:\\gl");
+  Prepare("NetSuite", {Record("6100-20", "1.00", ".00")});
+  window->chkLoc.SetValue(1);
+  boxes.QueueCancel();
+  Run();
+  EXPECT_EQ(boxes.Shown().back().title, "Trouble with Locations File");
+  EXPECT_EQ(boxes.Shown().back().prompt, "c:\\gl\\");
+  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "123113026.csv"));
+  EXPECT_FALSE(std::filesystem::exists(c / "gl" / "Audit_trail.txt"));
+  EXPECT_FALSE(window->run.Ready);
 }
 
 }  // namespace
