@@ -17,34 +17,33 @@ std::string Dated(const std::string& record, const std::string& yyyymmdd) {
 using MNPTest = WritersRunTest;
 
 // The cases run one after the other in one session: each run's journal holds
-// its own line and one closing line.
+// its own lines and one closing line, also when no record gave a line.
 TEST_F(MNPTest, RecordDatesWithTheirFourDigitYearAndOneThatIsNoDateStopsTheRun) {
   const struct {
     const char* date;
-    const char* written;  // "" when the run stops at the record
+    const char* credits;
+    bool stops;
+    Lines journal;
   } cases[] = {
-      {"20240229", R"("1","2/29/2024","P/R","022924PR",,"1000",1)"},
-      {"19991231", R"("1","12/31/1999","P/R","123199PR",,"1000",1)"},
-      {"20260229", ""},
-      {"2026113 ", ""},
+      {"20240229", ".00", false, {R"("1","2/29/2024","P/R","022924PR",,"1000",1)", "Imported,,,,,,"}},
+      {"19991231", ".00", false, {R"("1","12/31/1999","P/R","123199PR",,"1000",1)", "Imported,,,,,,"}},
+      {"20261130", "1.00", false, {"Imported,,,,,,"}},
+      {"20260229", ".00", true, {}},
+      {"2026113 ", "1.00", true, {}},
   };
   for (const auto& c : cases) {
-    Prepare("MNP", {Dated(Record("1000", "1.00", ".00"), c.date)});
-    const bool written = *c.written != '\0';
-    if (written) boxes.QueueAnswer(dialogs::kNo);
+    Prepare("MNP", {Dated(Record("1000", "1.00", c.credits), c.date)});
+    if (!c.stops && c.journal.size() > 1) boxes.QueueAnswer(dialogs::kNo);
     const std::size_t before = boxes.Shown().size();
     Run();
-    if (written) {
-      EXPECT_EQ(JournalLines("123113026.csv"), (Lines{c.written, "Imported,,,,,,"})) << c.date;
-      continue;
-    }
-    // Nothing claims success, and the closing line is not written.
+    EXPECT_EQ(JournalLines("123113026.csv"), c.journal) << c.date;
+    if (!c.stops) continue;
+    // Nothing claims success.
     const Lines shown = Shown();
     EXPECT_EQ(Lines(shown.begin() + static_cast<std::ptrdiff_t>(before), shown.end()),
               Lines{std::string("QvLedgerloom - MNP | The MNP Journal Entry was stopped by an error:\r\r"
-                                         "c:\\gl\\gl.txt, record 1\rThe record's date \"") +
-                             c.date + "\" is not a date."});
-    EXPECT_EQ(Journal("123113026.csv"), "");
+                                "c:\\gl\\gl.txt, record 1\rThe record's date \"") +
+                    c.date + "\" is not a date."});
     EXPECT_FALSE(window->run.Ready);
   }
 }
