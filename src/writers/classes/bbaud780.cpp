@@ -23,8 +23,7 @@ std::string AccountSuffix(const std::string& suffix) {
 }  // namespace
 
 bBaud780::bBaud780(QvLedgerloom& window)
-    : ClassWriter(window, {.values = kValues, .account = kAccount, .debit = kDebit, .credit = kCredit,
-                           .zeroText = "0"}) {}
+    : ClassWriter(window, OwnValues(3, kAccount, {.zeroText = "0"})) {}
 
 std::string bBaud780::GetPostDate() const {
   const std::string typed = window().pdEndDate.Text();

@@ -13,16 +13,12 @@ class bBaud780 final : public ClassWriter {
  public:
   explicit bBaud780(QvLedgerloom& window);
 
-  // The eleven values of an input line: the record's values up to the
-  // department, then these.
-  enum LineValue : std::size_t {
+  // The line's own values, after the department; hours, debit and credit
+  // follow them.
+  enum OwnValue : std::size_t {
     kPrefix = InputRecord::kAccount,
     kSuffix,
     kAccount,
-    kHours,
-    kDebit,
-    kCredit,
-    kValues,
   };
 
  private:

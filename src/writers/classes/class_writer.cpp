@@ -46,6 +46,15 @@ OffsetAmounts SplitOffset(std::string_view amount, std::string_view zeroText, Of
   return {std::move(typed), std::move(empty)};
 }
 
+ClassShape OwnValues(std::size_t own, std::size_t account, ClassShape shape) {
+  const std::size_t hours = InputRecord::kAccount + own;
+  shape.values = hours + 3;
+  shape.account = account;
+  shape.debit = hours + 1;
+  shape.credit = hours + 2;
+  return shape;
+}
+
 ClassWriter::ClassWriter(QvLedgerloom& window, ClassShape shape)
     : window_(window), shape_(shape), values_(shape.values) {
   RunState& r = run();
@@ -142,6 +151,13 @@ void ClassWriter::CurRecCredits(std::string_view text) { run().curRec.SetCredits
 void ClassWriter::HandAmounts() {
   CurRecCredits(Credit());
   CurRecDebits(Debit());
+}
+
+bool ClassWriter::NonZeroOrOffset(bool offsetting) {
+  if (!offsetting) return !Net().IsZero();
+  HandAmounts();
+  curRecAcc(Account());
+  return true;
 }
 
 void ClassWriter::Output(const std::vector<Field>& fields) { WriteFields(window_, shape_.delimiter, fields); }

@@ -85,6 +85,12 @@ struct ClassShape {
   OffsetSplit split = OffsetSplit::BySign;
 };
 
+// Comma lines that carry `own` values of the package's own after the
+// department (numbered from InputRecord::kAccount), then hours, debit and
+// credit; the account is the own value numbered `account`. The rest of the
+// shape is `shape`'s.
+ClassShape OwnValues(std::size_t own, std::size_t account, ClassShape shape = {});
+
 class ClassWriter : public FinPacWriter {
  public:
   // Balancing false: InitFiles (unless the run opened the files), StartRun,
@@ -136,6 +142,7 @@ class ClassWriter : public FinPacWriter {
   const std::string& Value(std::size_t index) const;
   void SetValue(std::size_t index, std::string text);
   const std::vector<std::string>& Values() const { return values_; }
+  const ClassShape& Shape() const { return shape_; }
   void SetValues(std::vector<std::string> values);
   const std::string& Account() const { return Value(shape_.account); }
   const std::string& Debit() const { return Value(shape_.debit); }
@@ -166,6 +173,11 @@ class ClassWriter : public FinPacWriter {
   void CurRecCredits(std::string_view text);
   // The line's credit, then its debit, into the current record.
   void HandAmounts();
+  // For a class that leaves out the lines that net to zero: whether the
+  // line is written. An offsetting line always is, and hands its amounts
+  // and account to the current record first (an input line's were handed
+  // when it was read).
+  bool NonZeroOrOffset(bool offsetting);
   // The fields joined with the class's delimiter, through WriteOutputRec.
   void Output(const std::vector<Field>& fields);
   // The period ending date of the window.

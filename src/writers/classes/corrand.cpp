@@ -12,11 +12,7 @@ bool LiveCheck(const std::string& description) { return vb::Left(description, 10
 }  // namespace
 
 Corrand::Corrand(QvLedgerloom& window)
-    : ClassWriter(window, {.values = 10,
-                           .debit = kDebit,
-                           .credit = kCredit,
-                           .zeroText = "0",
-                           .split = OffsetSplit::NegatedCreditUnlessZero}) {}
+    : ClassWriter(window, OwnValues(2, kAccount, {.zeroText = "0", .split = OffsetSplit::NegatedCreditUnlessZero})) {}
 
 void Corrand::WriteLine(bool offsetting) {
   if (offsetting) {

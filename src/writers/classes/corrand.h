@@ -13,13 +13,11 @@ class Corrand final : public ClassWriter {
  public:
   explicit Corrand(QvLedgerloom& window);
 
-  // The ten values of an input line: the record's values up to the account,
-  // then these.
-  enum LineValue : std::size_t {
-    kDescription = InputRecord::kHours,
-    kHours,
-    kDebit,
-    kCredit,
+  // The line's own values, after the department; hours, debit and credit
+  // follow them.
+  enum OwnValue : std::size_t {
+    kAccount = InputRecord::kAccount,
+    kDescription,
   };
 
  private:

@@ -6,8 +6,7 @@
 namespace qvl {
 
 IPS::IPS(QvLedgerloom& window)
-    : ClassWriter(window, {.values = kValues, .account = kFirstPart, .debit = kDebit, .credit = kCredit,
-                           .zeroText = "0"}) {}
+    : ClassWriter(window, OwnValues(3, kFirstPart, {.zeroText = "0"})) {}
 
 void IPS::StartRun() {
   lastDate_.clear();

@@ -15,16 +15,12 @@ class IPS final : public ClassWriter {
  public:
   explicit IPS(QvLedgerloom& window);
 
-  // The eleven values of an input line: the record's values up to the
-  // department, then these.
-  enum LineValue : std::size_t {
+  // The line's own values, after the department; hours, debit and credit
+  // follow them.
+  enum OwnValue : std::size_t {
     kFirstPart = InputRecord::kAccount,
     kSecondPart,
     kDescription,
-    kHours,
-    kDebit,
-    kCredit,
-    kValues,
   };
 
  private:

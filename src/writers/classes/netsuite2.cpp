@@ -29,12 +29,7 @@ void NetSuite2::TakeLine() {
 }
 
 void NetSuite2::WriteLine(bool offsetting) {
-  if (offsetting) {
-    HandAmounts();
-    curRecAcc(Account());
-  } else if (Net().IsZero()) {
-    return;
-  }
+  if (!NonZeroOrOffset(offsetting)) return;
   const std::string& date = Value(InputRecord::kDate);
   Output({
       Plain(vb::Trim(Account())),

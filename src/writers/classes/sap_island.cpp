@@ -44,11 +44,7 @@ std::string LongDate(std::string_view text) {
 }  // namespace
 
 SAPIsland::SAPIsland(QvLedgerloom& window)
-    : ClassWriter(window, {.input = ClassInput::WholeLines,
-                           .values = kValues,
-                           .account = kAccount,
-                           .debit = kDebit,
-                           .credit = kCredit}) {}
+    : ClassWriter(window, OwnValues(2, kAccount, {.input = ClassInput::WholeLines})) {}
 
 // The values as they stand (no quotes removed, nothing trimmed): five, the
 // cost center when the line holds exactly ten, three more, then the rest of
@@ -87,7 +83,7 @@ void SAPIsland::ReadInput() {
     table_.push_back({Values(), LineNumber()});
     if (clearing) {
       std::vector<std::string> reversed = Values();
-      std::swap(reversed[kDebit], reversed[kCredit]);
+      std::swap(reversed[Shape().debit], reversed[Shape().credit]);
       table_.push_back({std::move(reversed), LineNumber()});
     }
   }

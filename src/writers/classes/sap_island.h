@@ -18,15 +18,12 @@ class SAPIsland final : public ClassWriter {
  public:
   explicit SAPIsland(QvLedgerloom& window);
 
-  // The values of a stored line: the record's values up to the department,
-  // the cost center (a tenth value of the line, else empty), then these.
-  enum LineValue : std::size_t {
+  // A stored line's own values, after the department: the cost center (a
+  // tenth value of the line, else empty) and the account; hours, debit and
+  // credit follow them.
+  enum OwnValue : std::size_t {
     kCostCenter = InputRecord::kAccount,
     kAccount,
-    kHours,
-    kDebit,
-    kCredit,
-    kValues,
   };
 
  private:

@@ -15,13 +15,8 @@ void Trident::TakeLine() {
 }
 
 void Trident::WriteLine(bool offsetting) {
+  if (!NonZeroOrOffset(offsetting)) return;
   const vb::Currency net = Net();
-  if (offsetting) {
-    HandAmounts();
-    curRecAcc(Account());
-  } else if (net.IsZero()) {
-    return;
-  }
   Output({
       Plain(vb::Format(Value(InputRecord::kBranch), "00") + "-" + Account() + "-" +
             vb::Format(Value(InputRecord::kDepartment), "000")),

@@ -131,5 +131,139 @@ TEST_F(ClassPackageTest, EachPackageWritesItsFieldsAtTheirEdges) {
   }
 }
 
+// ---- Offsetting entries ----
+
+struct Offset {
+  const char* account;
+  const char* amount;
+};
+
+struct OffsetCase {
+  const Package* package;
+  std::string input;
+  std::vector<Offset> offsets;
+  Lines lines;            // the offsetting lines, in the order written
+  std::string lastAudit;  // the audit line of the last of them
+  bool balanced;          // whether the offsets balance the journal
+};
+
+// One audit line: levels, account, debits and credits at their widths.
+std::string AuditLine(const std::string& levels, const std::string& account, const std::string& debits,
+                  const std::string& credits) {
+  return levels + vb::PadRight(account, 18) + vb::PadRight(debits, 14) + vb::PadRight(credits, 14);
+}
+const std::string kOffsetLevels = "0     0     0     ";
+
+TEST_F(ClassPackageTest, OffsettingLinesTakeTheTypedAmountAndTheLastLinesOtherValues) {
+  const OffsetCase cases[] = {
+      // No zero test on the offsetting line.
+      {&kTrident, Text({"123,20261130,01,4,5,1000,1,12.00,.00"}), {{" 2000 ", "0"}},
+       {"04-2000-005,Debit,0,11/30/2026,Journal Entry,1"}, AuditLine(kOffsetLevels, "2000", "0", "0.00"), false},
+      {&kBlackbaud, Text({"123,20261130,01,02,03,07,12,1000,1,12.00,.00"}), {{"2000", "0"}},
+       {"07-2000-012,Credit,0,11/30/2026,Journal Entry,,1"}, AuditLine(kOffsetLevels, "2000", "0", "0"), false},
+      // A credit offset goes into the credit column as a positive amount,
+      // and the description stays empty even after a live check.
+      {&kCorrand, Text({"123,20261130,01,02,03,1000,Live Check,1,0,12"}), {{"2000", "12"}},
+       {"GLT,2000,11/30/2026,,,CAR,,0,-12"}, AuditLine(kOffsetLevels, "2000", "0", "-12"), true},
+      {&kCorrand, Text({"123,20261130,01,02,03,1000,Pay,1,12,0"}), {{"2000", "0"}},
+       {"GLT,2000,11/30/2026,,,CAR,,0,0"}, AuditLine(kOffsetLevels, "2000", "0", "0"), false},
+      // Each offsetting line takes the date and description of the run's
+      // last line, not of the offsetting line before it.
+      {&kIPS, Text({"123,20261130,01,02,03,1000,1, Desc A ,1,12,0"}), {{"2000", "-5"}, {"2001", "-7"}},
+       {"11-30-2026,2000,,5,C,Payroll,Desc A", "11-30-2026,2001,,7,C,Payroll,Desc A"},
+       AuditLine(kOffsetLevels, "2001", "0", "7"), true},
+      // The department of the last record is not the offset's.
+      {&kNetSuite, Record("4495,ADMIN", ".00", "31.58"), {{"4496", "31.58"}},
+       {"4496,31.58,0.00,11-30-2026 Payroll,,,,"}, AuditLine(kOffsetLevels, "4496", "31.58", "0.00"), true},
+      // The amounts are the offset's, whatever the last record held; the
+      // audit line is the offsetting entry's own record.
+      {&kSamPro, Record("1000-1", "12.00", "7.00") + Record("1000-2", "7.00", "20.00"), {{"2000", "8"}},
+       {"2000||8.00|0.00|PAY DATE 11/30/2026"}, AuditLine(kOffsetLevels, "2000", "             8", ".00"), true},
+  };
+  for (const OffsetCase& c : cases) {
+    for (const Offset& offset : c.offsets) QueueOffset(offset.account, offset.amount);
+    if (!c.balanced) boxes.QueueAnswer(dialogs::kNo);
+    const Lines written = RunOver(*c.package, c.input);
+    ASSERT_GE(written.size(), c.lines.size()) << c.package->text;
+    EXPECT_EQ(Lines(written.end() - static_cast<std::ptrdiff_t>(c.lines.size()), written.end()), c.lines)
+        << c.package->text;
+    EXPECT_EQ(SplitLines(Audit()).back(), c.lastAudit) << c.package->text;
+    EXPECT_EQ(LastTitle(), c.balanced ? kInBalance : "Journal Entry remains OUT of Balance.") << c.package->text;
+    EXPECT_EQ(boxes.Pending(), 0u) << c.package->text;
+  }
+}
+
+// The offsetting entry writes nothing, so the operator is asked again and
+// the run ends when the journal is left out of balance.
+TEST_F(ClassPackageTest, SapIslandOffsetWritesNothingAndTheOperatorCanLeaveTheJournalOutOfBalance) {
+  QueueOffset("9999", "-7");
+  boxes.QueueAnswer(dialogs::kNo);
+  const Lines written = RunOver(kSAP, Text({"1,20261130,1,2,3,5000,1,7.00,.00"}));
+  EXPECT_EQ(written.size(), 1u);
+  EXPECT_EQ(SplitLines(Audit()).size(), 1u);
+  EXPECT_EQ(LastTitle(), "Journal Entry remains OUT of Balance.");
+  EXPECT_EQ(boxes.Pending(), 0u);
+}
+
+// ---- A later run in the same session ----
+
+struct LaterRunCase {
+  const Package* package;
+  std::string first;   // a balanced run
+  std::string second;  // a shorter one, balanced by the offset
+  Offset offset;
+  Lines expected;      // the second run's journal lines after its heading
+};
+
+TEST_F(ClassPackageTest, ALaterRunWritesOnlyItsOwnLinesAndItsOffsetTakesItsOwnLastLine) {
+  const LaterRunCase cases[] = {
+      {&kTrident, Text({"123,20261130,01,5,6,1000,1,10.00,.00", "123,20261130,01,5,6,1001,1,.00,10.00"}),
+       Text({"123,20261115,01,2,3,2000,1,7.00,.00"}), {"2100", "-7"},
+       {"02-2000-003,Debit,7,11/15/2026,Journal Entry,1", "02-2100-003,Credit,7,11/15/2026,Journal Entry,1"}},
+      {&kCorrand, Text({"123,20261130,01,02,03,1000,Pay,1,5,0", "123,20261130,01,02,03,1001,Live Check,1,0,5"}),
+       Text({"123,20261115,01,02,03,2000,Tax,1,0,7"}), {"2100", "7"},
+       {"GLT,2000,11/15/2026,,,CAR,Tax,0,7", "GLT,2100,11/15/2026,,,CAR,,0,-7"}},
+      {&kBlackbaud, Text({"123,20261130,01,02,03,09,9,1000,1,5,0", "123,20261130,01,02,03,09,9,1001,1,0,5"}),
+       Text({"123,20261115,01,02,03,01,0,2000,1,0,7"}), {"2100", "7"},
+       {"01-2000-000,Credit,7,11/30/2026,Journal Entry,,1", "01-2100-000,Debit,7,11/30/2026,Journal Entry,,1"}},
+      {&kIPS, Text({"123,20261130,01,02,03,1000,1,First,1,5,0", "123,20261130,01,02,03,1001,1,First,1,0,5"}),
+       Text({"123,20261115,01,02,03,2000,2,Second,1,0,7"}), {"2100", "7"},
+       {"11-15-2026,2000,2,7,C,Payroll,Second", "11-15-2026,2100,,7,D,Payroll,Second"}},
+      {&kNetSuite, Record("1000,DEPT", "5.00", ".00") + Record("1001,DEPT", ".00", "5.00"),
+       Record("2000", "7.00", ".00"), {"2100", "-7"},
+       {"2000,7.00,0,11-30-2026 Payroll,,,,", "2100,0.00,7,11-30-2026 Payroll,,,,"}},
+      // The period line again, once.
+      {&kSamPro, Record("1000-1", "5.00", ".00") + Record("1001-1", ".00", "5.00"), Record("2000-2", "7.00", ".00"),
+       {"2100-9", "-7"},
+       {"PERIOD ENDING DATE|11/30/2026|PAY DATE|11/30/2026", "2000-2|2|7.00|0.00|PAY DATE 11/30/2026",
+        "2100-9|9|0.00|7.00|PAY DATE 11/30/2026"}},
+  };
+  for (const LaterRunCase& c : cases) {
+    RunOver(*c.package, c.first);
+    ASSERT_EQ(LastTitle(), kInBalance) << c.package->text;
+    QueueOffset(c.offset.account, c.offset.amount);
+    Lines second = RunOver(*c.package, c.second);
+    if (c.package == &kSamPro) second.insert(second.begin(), JournalLines(c.package->journal).front());
+    EXPECT_EQ(second, c.expected) << c.package->text;
+    EXPECT_EQ(LastTitle(), kInBalance) << c.package->text;
+    // Every journal line that carries an amount has its audit line, and
+    // only those.
+    const std::size_t period = c.package == &kSamPro ? 1 : 0;
+    EXPECT_EQ(SplitLines(Audit()).size(), c.expected.size() - period) << c.package->text;
+  }
+
+  // Fewer lines than the run before: only the later run's lines.
+  RunOver(kSAP, Text({"1,20261130,1,2,3,5000,1,7.00,.00", "1,20261130,1,2,3,215080,1,.00,7.00",
+                      "1,20261130,1,2,3,115000,1,.00,.00"}));
+  ASSERT_EQ(LastTitle(), kInBalance);
+  const Lines second = RunOver(kSAP, Text({"1,20261115,1,2,3,6000,1,3.00,.00", "1,20261115,1,2,3,6001,1,.00,3.00"}));
+  EXPECT_EQ(second, (Lines{"12/06/2026,USD,11/15/2026,PR Nov 15 2026,PAYROLL Nov 15 2026,6001,H,3,,"
+                           "Payroll week ending Nov 30 2026",
+                           "12/06/2026,USD,11/15/2026,PR Nov 15 2026,PAYROLL Nov 15 2026,6000,S,3,,"
+                           "Payroll week ending Nov 30 2026"}));
+  EXPECT_EQ(Audit(), "                  6001              .00           3.00          \r\n"
+                     "                  6000              3.00          .00           \r\n");
+}
+
 }  // namespace
 }  // namespace qvl::test
