@@ -1,7 +1,6 @@
 #include "writers/classes/accpac_zelvik.h"
 
 #include "engine/catalog.h"
-#include "engine/input_record.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/format.h"
 #include "platform/vb/text.h"
@@ -44,9 +43,7 @@ void AccPacZelvik::WriteLine(bool) {
 
 // The offset goes into the record's fixed-width fields.
 void AccPacZelvik::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
-  ClassWriter::TakeOffset(vb::PadRight(account, InputRecord::Width(InputRecord::kAccount)),
-                          {vb::PadRight(amounts.debit, InputRecord::Width(InputRecord::kDebits)),
-                           vb::PadRight(amounts.credit, InputRecord::Width(InputRecord::kCredits))});
+  ClassWriter::TakeOffset(AtRecordWidth(account), AtRecordWidths(amounts));
 }
 
 layout::Layout AccPacZelvik::WindowLayout() const {

@@ -8,8 +8,10 @@
 #include "engine/input_record.h"
 #include "engine/run_errors.h"
 #include "engine/run_files.h"
+#include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "platform/vb/error.h"
+#include "platform/vb/format.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 
@@ -20,6 +22,8 @@ namespace {
 constexpr int kInputFile = 1;
 
 bool Blank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
+
+constexpr std::string_view kSkippedLinesMsg = "These lines of the input file hold too few values and were not written:";
 
 }  // namespace
 
@@ -40,6 +44,15 @@ OffsetAmounts SplitOffset(std::string_view amount, std::string_view zeroText, Of
       break;
   }
   return {std::move(typed), std::move(empty)};
+}
+
+ClassShape OwnValues(std::size_t own, std::size_t account, ClassShape shape) {
+  const std::size_t hours = InputRecord::kAccount + own;
+  shape.values = hours + 3;
+  shape.account = account;
+  shape.debit = hours + 1;
+  shape.credit = hours + 2;
+  return shape;
 }
 
 ClassWriter::ClassWriter(QvLedgerloom& window, ClassShape shape)
@@ -63,6 +76,8 @@ void ClassWriter::Process(bool& Balancing) {
   // offsetting entries.
   values_.assign(shape_.values, std::string());
   linesRead_ = 0;
+  skippedLines_.clear();
+  blankLines_.clear();
   StartRun();
   ReadInput();
 }
@@ -81,7 +96,9 @@ void ClassWriter::TakeOffset(const std::string& account, const OffsetAmounts& am
   SetValue(shape_.credit, amounts.credit);
 }
 
-std::vector<std::string> ClassWriter::SplitLine(const std::string& line) const { return {line}; }
+std::optional<std::vector<std::string>> ClassWriter::SplitLine(const std::string& line) const {
+  return std::vector<std::string>{line};
+}
 
 const std::string& ClassWriter::Value(std::size_t index) const {
   static const std::string kNone;
@@ -93,7 +110,39 @@ void ClassWriter::SetValue(std::size_t index, std::string text) {
   values_[index] = std::move(text);
 }
 
+void ClassWriter::SetValues(std::vector<std::string> values) {
+  values_ = std::move(values);
+  if (values_.size() < shape_.values) values_.resize(shape_.values);
+}
+
 vb::Currency ClassWriter::Net() const { return vb::AmountOf(Debit()) - vb::AmountOf(Credit()); }
+
+std::string ClassWriter::Unsigned(vb::Currency amount) {
+  return (amount < vb::Currency() ? -amount : amount).ToText();
+}
+
+std::string ClassWriter::RecordDate(std::string_view yyyymmdd, std::string_view separator) {
+  std::string text = vb::Mid(yyyymmdd, 5, 2);
+  text += separator;
+  text += vb::Mid(yyyymmdd, 7, 2);
+  text += separator;
+  text += vb::Left(yyyymmdd, 4);
+  return text;
+}
+
+std::string ClassWriter::DateText(std::string_view text, std::string_view mask, std::string_view separator) {
+  if (const std::optional<vb::Date> date = vb::ParseDate(text)) return vb::Format(*date, mask);
+  return RecordDate(text, separator);
+}
+
+std::string ClassWriter::AtRecordWidth(std::string_view account) {
+  return vb::PadRight(account, InputRecord::Width(InputRecord::kAccount));
+}
+
+OffsetAmounts ClassWriter::AtRecordWidths(const OffsetAmounts& amounts) {
+  return {vb::PadRight(amounts.debit, InputRecord::Width(InputRecord::kDebits)),
+          vb::PadRight(amounts.credit, InputRecord::Width(InputRecord::kCredits))};
+}
 
 void ClassWriter::curRecAcc(std::string_view text) { run().curRec.SetAccount(text); }
 void ClassWriter::CurRecDebits(std::string_view text) { run().curRec.SetDebits(text); }
@@ -104,12 +153,19 @@ void ClassWriter::HandAmounts() {
   CurRecDebits(Debit());
 }
 
+bool ClassWriter::NonZeroOrOffset(bool offsetting) {
+  if (!offsetting) return !Net().IsZero();
+  HandAmounts();
+  curRecAcc(Account());
+  return true;
+}
+
 void ClassWriter::Output(const std::vector<Field>& fields) { WriteFields(window_, shape_.delimiter, fields); }
 
 vb::Date ClassWriter::PeriodEnd() const { return window_.PeriodEnd(); }
 
 void ClassWriter::ReadInput() {
-  while (ReadNext()) WriteInputLine();
+  while (ReadNext()) WriteInputLine(linesRead_);
 }
 
 bool ClassWriter::ReadNext() {
@@ -119,30 +175,47 @@ bool ClassWriter::ReadNext() {
       std::optional<std::vector<std::string>> values = ReadCommaValues(window_, shape_.values);
       if (!values) return false;
       values_ = std::move(*values);
+      ++linesRead_;
       break;
     }
-    case ClassInput::WholeLines: {
-      std::optional<std::string> line;
-      do {
-        line = r.Files.ReadLine(kInputFile);
-      } while (line && Blank(*line));
-      if (!line) return false;
-      values_ = SplitLine(*line);
+    case ClassInput::WholeLines:
+      for (;;) {
+        std::optional<std::string> line = r.Files.ReadLine(kInputFile);
+        if (!line) {
+          ReportSkippedLines();
+          return false;
+        }
+        ++linesRead_;
+        if (Blank(*line)) {
+          blankLines_.push_back(linesRead_);
+          continue;
+        }
+        // Blank lines with data after them are gaps in the input.
+        skippedLines_.insert(skippedLines_.end(), blankLines_.begin(), blankLines_.end());
+        blankLines_.clear();
+        std::optional<std::vector<std::string>> values = SplitLine(*line);
+        if (!values) {
+          skippedLines_.push_back(linesRead_);
+          continue;
+        }
+        values_ = std::move(*values);
+        break;
+      }
       break;
-    }
     case ClassInput::Records:
       if (!ReadNextRecord(window_)) return false;
       values_.clear();
       for (std::size_t k = 0; k < InputRecord::kValueFields; ++k)
         values_.push_back(r.curRec.Get(static_cast<InputRecord::Field>(k)));
+      ++linesRead_;
       break;
   }
   if (values_.size() < shape_.values) values_.resize(shape_.values);
-  ++linesRead_;
+  TakeLine();
   return true;
 }
 
-void ClassWriter::WriteInputLine() {
+void ClassWriter::WriteInputLine(std::size_t lineNumber) {
   RunState& r = run();
   // The current record holds this line's account and amounts and nothing
   // else: no field is left over from an earlier line or run.
@@ -156,8 +229,19 @@ void ClassWriter::WriteInputLine() {
   } catch (const vb::Error& e) {
     // Where in the input the run stopped.
     const char* unit = shape_.input == ClassInput::Records ? ", record " : ", line ";
-    throw FileError(r.INFile + unit + std::to_string(linesRead_), e);
+    throw FileError(r.INFile + unit + std::to_string(lineNumber), e);
   }
+}
+
+void ClassWriter::ReportSkippedLines() {
+  if (skippedLines_.empty()) return;
+  std::string where = run().INFile + (skippedLines_.size() == 1 ? ", line " : ", lines ");
+  for (std::size_t k = 0; k < skippedLines_.size(); ++k) {
+    if (k > 0) where += ", ";
+    where += std::to_string(skippedLines_[k]);
+  }
+  skippedLines_.clear();
+  ShowBox(window_, std::string(kSkippedLinesMsg) + "\r\r" + where);
 }
 
 FinPacWriter& RunObject(QvLedgerloom& window) {

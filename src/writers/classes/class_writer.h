@@ -11,10 +11,13 @@
 //   WriteLine(offsetting)  its one line from the line values (Output()),
 //   WindowLayout()         its controls, captions, pattern and sample lines,
 // and, where it departs from the shared steps, StartRun() (counters and the
-// values a run fixes at its start) and TakeOffset() (how the typed account
-// and amounts become its line values).
+// values a run fixes at its start), TakeLine() (values it changes as soon as
+// a line is read), TakeOffset() (how the typed account and amounts become its
+// line values) and ReadInput() (a class that stores the input before it
+// writes).
 #include <cstddef>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -61,7 +64,8 @@ OffsetAmounts SplitOffset(std::string_view amount, std::string_view zeroText,
 // The form in which a class reads the payroll export (file 1).
 enum class ClassInput {
   CommaValues,  // comma lines, `values` values each (one line, however many reads)
-  WholeLines,   // whole lines, split into values by the class (SplitLine)
+  WholeLines,   // whole lines, split into values by the class (SplitLine); a line
+                // it cannot split is skipped and reported
   Records,      // 89-character records; the values are the record's nine fields
 };
 
@@ -80,6 +84,12 @@ struct ClassShape {
   std::string_view zeroText = "0";
   OffsetSplit split = OffsetSplit::BySign;
 };
+
+// Comma lines that carry `own` values of the package's own after the
+// department (numbered from InputRecord::kAccount), then hours, debit and
+// credit; the account is the own value numbered `account`. The rest of the
+// shape is `shape`'s.
+ClassShape OwnValues(std::size_t own, std::size_t account, ClassShape shape = {});
 
 class ClassWriter : public FinPacWriter {
  public:
@@ -110,17 +120,48 @@ class ClassWriter : public FinPacWriter {
   // The offsetting account and amounts into the line values (by default as
   // they are: the account as typed).
   virtual void TakeOffset(const std::string& account, const OffsetAmounts& amounts);
-  // Whole-line input: the values of one line.
-  virtual std::vector<std::string> SplitLine(const std::string& line) const;
+  // Whole-line input: the values of one line, or nothing when the line
+  // holds too few of them.
+  virtual std::optional<std::vector<std::string>> SplitLine(const std::string& line) const;
+  // A line's values as soon as they are read, before the current record
+  // takes them.
+  virtual void TakeLine() {}
+  // Every line read in turn: its values, then WriteInputLine().
+  virtual void ReadInput();
+
+  // --- The input. ---
+  // Whether another line was read into the line values.
+  bool ReadNext();
+  // The line values into a fresh current record (credit, debit, account),
+  // then WriteLine(false). A failure names the line `lineNumber`.
+  void WriteInputLine(std::size_t lineNumber);
+  // The number of the input line (or record) last read.
+  std::size_t LineNumber() const { return linesRead_; }
 
   // --- The line in hand. ---
   const std::string& Value(std::size_t index) const;
   void SetValue(std::size_t index, std::string text);
+  const std::vector<std::string>& Values() const { return values_; }
+  const ClassShape& Shape() const { return shape_; }
+  void SetValues(std::vector<std::string> values);
   const std::string& Account() const { return Value(shape_.account); }
   const std::string& Debit() const { return Value(shape_.debit); }
   const std::string& Credit() const { return Value(shape_.credit); }
   // Debit minus credit; an amount that is empty or no number counts as 0.
   vb::Currency Net() const;
+
+  // --- Texts several layouts share. ---
+  // An amount without its sign, in plain decimal text (9987.46, 500, 0).
+  static std::string Unsigned(vb::Currency amount);
+  // An export date "yyyymmdd" rewritten as month, day and year joined with
+  // `separator`, character by character (no check that it is a date).
+  static std::string RecordDate(std::string_view yyyymmdd, std::string_view separator);
+  // A date text through `mask` when it is a valid date, else as RecordDate.
+  static std::string DateText(std::string_view text, std::string_view mask, std::string_view separator);
+  // An offset as an input record holds it: the account in its 18-character
+  // field, the amounts in their 14-character fields (blank-padded, cut).
+  static std::string AtRecordWidth(std::string_view account);
+  static OffsetAmounts AtRecordWidths(const OffsetAmounts& amounts);
 
   // --- Engine and window services. ---
   QvLedgerloom& window() const { return window_; }
@@ -132,21 +173,28 @@ class ClassWriter : public FinPacWriter {
   void CurRecCredits(std::string_view text);
   // The line's credit, then its debit, into the current record.
   void HandAmounts();
+  // For a class that leaves out the lines that net to zero: whether the
+  // line is written. An offsetting line always is, and hands its amounts
+  // and account to the current record first (an input line's were handed
+  // when it was read).
+  bool NonZeroOrOffset(bool offsetting);
   // The fields joined with the class's delimiter, through WriteOutputRec.
   void Output(const std::vector<Field>& fields);
   // The period ending date of the window.
   vb::Date PeriodEnd() const;
 
  private:
-  void ReadInput();
-  // Whether another input line was read into the line values.
-  bool ReadNext();
-  void WriteInputLine();
+  // Tells the operator which input lines could not be split, once a run.
+  void ReportSkippedLines();
 
   QvLedgerloom& window_;
   ClassShape shape_;
   std::vector<std::string> values_;
   std::size_t linesRead_ = 0;
+  // Whole-line input: lines skipped so far, and blank lines not yet known
+  // to stand before more data (blank lines at the end are no fault).
+  std::vector<std::size_t> skippedLines_;
+  std::vector<std::size_t> blankLines_;
 };
 
 // Creates the writer object of a class (the catalog's makeWriter).

@@ -9,13 +9,8 @@ namespace qvl {
 PEM::PEM(QvLedgerloom& window) : ClassWriter(window, {.zeroText = "0.00"}) {}
 
 void PEM::WriteLine(bool offsetting) {
+  if (!NonZeroOrOffset(offsetting)) return;
   const vb::Currency net = Net();
-  if (offsetting) {
-    HandAmounts();
-    curRecAcc(Account());
-  } else if (net.IsZero()) {
-    return;
-  }
   Output({
       Quoted(Account()),
       Quoted(vb::Format(PeriodEnd(), "mmddyy")),
