@@ -2,6 +2,7 @@
 #include "engine/packages.h"
 #include "writers/builtin/accpac.h"
 #include "writers/builtin/accpac_draymor.h"
+#include "writers/builtin/comma_input.h"
 #include "writers/classes/writer_classes.h"
 
 namespace qvl {
@@ -9,6 +10,7 @@ namespace qvl {
 void RegisterWriters(FinPacCatalog& catalog) {
   RegisterAccPacWriters(catalog);
   RegisterAccPacDraymorWriter(catalog);
+  RegisterCommaInputWriters(catalog);
   RegisterWriterClasses(catalog);
 }
 
