@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "engine/run_errors.h"
 #include "engine/run_writer.h"
 #include "engine/run_files.h"
 #include "engine/run_messages.h"
@@ -46,6 +47,24 @@ std::optional<std::vector<std::string>> ReadCommaValues(QvLedgerloom& window, st
   return std::move(read->values);
 }
 
+std::optional<std::string> ReadInputLine(QvLedgerloom& window) {
+  while (std::optional<std::string> line = window.run.Files.ReadLine(kInput)) {
+    if (line->find_first_not_of(" \t") != std::string::npos) return line;
+  }
+  return std::nullopt;
+}
+
+void OnInputLine(QvLedgerloom& window, const std::function<void()>& work) {
+  RunState& run = window.run;
+  try {
+    work();
+  } catch (const FileError&) {
+    throw;
+  } catch (const vb::Error& e) {
+    throw FileError(run.INFile + ", line " + std::to_string(run.Files.LineNumber(kInput)), e);
+  }
+}
+
 void RecordLoop(QvLedgerloom& window, WindowProc writer) {
   while (ReadNextRecord(window)) writer(window);
 }
@@ -69,7 +88,16 @@ void SummaryPass(QvLedgerloom& window, WindowProc writer) {
 
 void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
                      const std::function<void(const std::vector<std::string>&)>& perLine) {
-  while (auto values = ReadCommaValues(window, count)) perLine(*values);
+  while (auto values = ReadCommaValues(window, count)) OnInputLine(window, [&] { perLine(*values); });
+}
+
+void WholeLineLoop(QvLedgerloom& window, std::string_view title,
+                   const std::function<void(const std::string&)>& perLine) {
+  std::optional<std::string> line = ReadInputLine(window);
+  if (!line) return RefuseRun(window, kNoRecordsMsg, title);
+  do {
+    OnInputLine(window, [&] { perLine(*line); });
+  } while ((line = ReadInputLine(window)));
 }
 
 std::vector<InputRecord> StoreInput(QvLedgerloom& window) {

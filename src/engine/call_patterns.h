@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/catalog.h"
@@ -25,6 +26,12 @@ bool ReadNextRecord(QvLedgerloom& window);
 // A line holding fewer or more values is taken as it is (missing values
 // empty) and the operator is told once per run.
 std::optional<std::vector<std::string>> ReadCommaValues(QvLedgerloom& window, std::size_t count);
+// The next line that is not blank, whole and as it stands, or nullopt at the
+// end of the input (blank lines at the end end it quietly).
+std::optional<std::string> ReadInputLine(QvLedgerloom& window);
+// A writer's work on the input line just read: a run-time error it raises
+// stops the run with one message naming the input file and that line.
+void OnInputLine(QvLedgerloom& window, const std::function<void()>& work);
 
 // --- Loop drivers. ---
 
@@ -36,9 +43,16 @@ void SummarizingRecordLoop(QvLedgerloom& window, WindowProc writer);
 // For each merged line in the order its key first appeared: SumDebitsCredits,
 // then the writer.
 void SummaryPass(QvLedgerloom& window, WindowProc writer);
-// `perLine` once per comma line of `count` values, the last line included.
+// `perLine` once per comma line of `count` values, the last line included;
+// an error names the line (OnInputLine).
 void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
                      const std::function<void(const std::vector<std::string>&)>& perLine);
+// `perLine` once per input line that is not blank, whole and as it stands,
+// the last line included; an error names the line (OnInputLine). An input
+// without such a line is refused with "No records found in file." under
+// `title`.
+void WholeLineLoop(QvLedgerloom& window, std::string_view title,
+                   const std::function<void(const std::string&)>& perLine);
 // Store then write: every input record (89-character records, or comma
 // lines of nine values when the package reads text) read into memory first...
 std::vector<InputRecord> StoreInput(QvLedgerloom& window);

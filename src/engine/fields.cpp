@@ -2,6 +2,7 @@
 
 #include "engine/input_record.h"
 #include "engine/write_output.h"
+#include "platform/vb/error.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 
@@ -20,6 +21,23 @@ std::string JoinFields(const std::vector<Field>& fields, std::string_view delimi
 
 std::string AtWidth(std::string_view text, std::size_t width, Align align) {
   return align == Align::Left ? vb::PadRight(text, width) : vb::PadLeft(text, width);
+}
+
+std::string Filled(std::string_view text, std::size_t width, char fill, Align align) {
+  if (text.size() >= width) return std::string(text);
+  const std::string filling(width - text.size(), fill);
+  return align == Align::Left ? std::string(text) + filling : filling + std::string(text);
+}
+
+std::string AmountInField(std::string_view amount, std::size_t width, char fill) {
+  if (amount.size() > width)
+    throw vb::Error(vb::kOverflow, "The amount " + std::string(amount) + " does not fit its field of " +
+                                       std::to_string(width) + " characters.");
+  return Filled(amount, width, fill, Align::Right);
+}
+
+std::string SlashedDate(std::string_view yyyymmdd) {
+  return vb::Mid(yyyymmdd, 5, 2) + "/" + vb::Right(yyyymmdd, 2) + "/" + vb::Mid(yyyymmdd, 3, 2);
 }
 
 std::string JoinColumns(const std::vector<Column>& columns) {

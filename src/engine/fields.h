@@ -37,6 +37,17 @@ struct Column {
 // from its alignment.
 std::string AtWidth(std::string_view text, std::size_t width, Align align = Align::Left);
 
+// The text filled with `fill` up to the width on the side away from its
+// alignment; a longer text is kept whole.
+std::string Filled(std::string_view text, std::size_t width, char fill, Align align = Align::Left);
+// An amount right-aligned in a fixed field, filled with `fill` on the left.
+// An amount is never cut: one wider than its field raises vb::Error 6.
+std::string AmountInField(std::string_view amount, std::size_t width, char fill = ' ');
+
+// A record date "yyyymmdd" as "mm/dd/yy", taken by position: characters 5-6,
+// the last two, characters 3-4.
+std::string SlashedDate(std::string_view yyyymmdd);
+
 std::string JoinFields(const std::vector<Field>& fields, std::string_view delimiter);
 std::string JoinColumns(const std::vector<Column>& columns);
 

@@ -48,6 +48,16 @@ void ValuesToRecord(const std::vector<std::string>& values, InputRecord& record)
   }
 }
 
+InputRecord RecordOfLine(const LineFields& line) {
+  InputRecord record;
+  record.SetDate(line.date);
+  record.SetBranch(line.branch);
+  record.SetAccount(line.account);
+  record.SetDebits(line.debits);
+  record.SetCredits(line.credits);
+  return record;
+}
+
 bool GetRecord(files::FileTable& files, int number, InputRecord& record) {
   std::string bytes;
   if (!files.GetRecord(number, bytes)) return false;

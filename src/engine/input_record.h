@@ -95,6 +95,18 @@ void LineToDelim(std::string_view line, InputRecord& record);
 // a field without a value becomes blank. Extra values are ignored.
 void ValuesToRecord(const std::vector<std::string>& values, InputRecord& record);
 
+// The fields of one input line that a writer reading comma values into
+// values of its own hands to the current record before WriteOutputRec; the
+// fields it does not name are blank, never left over from an earlier line.
+struct LineFields {
+  std::string_view date = {};
+  std::string_view branch = {};
+  std::string_view account = {};
+  std::string_view debits = {};
+  std::string_view credits = {};
+};
+InputRecord RecordOfLine(const LineFields& line);
+
 // Record reads of a numbered file opened for fixed records: the next record,
 // or record `recordNumber` (from 1). False, and the record unchanged, when no
 // complete record was there (the file's end of file is then true).

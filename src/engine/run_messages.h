@@ -45,6 +45,8 @@ inline constexpr std::string_view kOutputIsInputMsg = "The input file cannot be 
 // The input ends in a fragment too short to be a record; followed by the path.
 inline constexpr std::string_view kIncompleteRecordMsg =
     "The last record of the input file is incomplete and was not read:";
+// An input without a line, for the writers that read whole lines themselves.
+inline constexpr std::string_view kNoRecordsMsg = "No records found in file.";
 // Lines of a comma input that hold too few or too many values.
 std::string ValueCountMessage(std::size_t expected);
 // An unexpected failure during a run: the package, the file where one is

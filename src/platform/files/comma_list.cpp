@@ -33,4 +33,17 @@ CommaValues SplitCommaList(std::string_view line, std::size_t count) {
   return out;
 }
 
+std::optional<std::vector<std::string>> SplitAsItStands(std::string_view line, std::size_t count) {
+  std::vector<std::string> values;
+  std::size_t start = 0;
+  while (values.size() + 1 < count) {
+    const std::size_t comma = line.find(',', start);
+    if (comma == std::string_view::npos) return std::nullopt;
+    values.emplace_back(line.substr(start, comma - start));
+    start = comma + 1;
+  }
+  values.emplace_back(line.substr(start));
+  return values;
+}
+
 }  // namespace qvl::files

@@ -3,6 +3,7 @@
 // removed. Values are always taken from one line, so a short or long line
 // never shifts values into the next one.
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +25,10 @@ struct CommaValues {
 // unclosed quote runs to the end of the line). Missing values are empty,
 // extra values are ignored.
 CommaValues SplitCommaList(std::string_view line, std::size_t count);
+
+// Splits one line at its commas into `count` values as they stand (blanks
+// and quotes kept); the last value is the rest of the line, commas included.
+// nullopt when the line holds fewer than count - 1 commas.
+std::optional<std::vector<std::string>> SplitAsItStands(std::string_view line, std::size_t count);
 
 }  // namespace qvl::files

@@ -62,6 +62,7 @@ std::optional<std::string_view> FileTable::NextLine(OpenFile& file) {
   std::size_t end = data.find_first_of("\r\n", file.pos);
   if (end == std::string::npos) end = data.size();
   std::string_view line(data.data() + file.pos, end - file.pos);
+  ++file.line;
   file.pos = end;
   if (file.pos < data.size()) {
     ++file.pos;
@@ -133,6 +134,8 @@ bool FileTable::GetRecord(int number, std::int64_t recordNumber, std::string& re
 }
 
 bool FileTable::Eof(int number) const { return Get(number).eof; }
+
+std::int64_t FileTable::LineNumber(int number) const { return Get(number).line; }
 
 std::int64_t FileTable::Lof(int number) const { return static_cast<std::int64_t>(Get(number).data.size()); }
 

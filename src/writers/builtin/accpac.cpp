@@ -98,7 +98,7 @@ AccPacNewLine BuildAccPacNewLine(QvLedgerloom& w) {
   AccPacNewLine line;
   line.entryNumber = std::to_string(run.RecCount * 10);
   line.account = vb::Trim(vb::Left(run.curRec.account(), 15));
-  line.dateText = vb::Mid(date, 5, 2) + "/" + vb::Right(date, 2) + "/" + vb::Mid(date, 3, 2);
+  line.dateText = SlashedDate(date);
   // Month and year from the record's date with its four-digit year; a date
   // that is no date is written as the text stands.
   const std::optional<vb::Date> recordDate = vb::DateFromYyyymmdd(date);

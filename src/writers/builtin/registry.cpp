@@ -2,6 +2,7 @@
 #include "engine/packages.h"
 #include "writers/builtin/accpac.h"
 #include "writers/builtin/accpac_draymor.h"
+#include "writers/builtin/comma_input.h"
 #include "writers/builtin/jd_edwards.h"
 #include "writers/builtin/jonas.h"
 #include "writers/builtin/juris.h"
@@ -15,6 +16,7 @@ namespace qvl {
 void RegisterWriters(FinPacCatalog& catalog) {
   RegisterAccPacWriters(catalog);
   RegisterAccPacDraymorWriter(catalog);
+  RegisterCommaInputWriters(catalog);
   RegisterJDEdwardsWriter(catalog);
   RegisterJurisWriter(catalog);
   RegisterJonasWriter(catalog);

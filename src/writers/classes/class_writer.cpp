@@ -219,9 +219,7 @@ void ClassWriter::WriteInputLine(std::size_t lineNumber) {
   RunState& r = run();
   // The current record holds this line's account and amounts and nothing
   // else: no field is left over from an earlier line or run.
-  r.curRec = InputRecord();
-  HandAmounts();
-  curRecAcc(Account());
+  r.curRec = RecordOfLine({.account = Account(), .debits = Debit(), .credits = Credit()});
   try {
     WriteLine(false);
   } catch (const FileError&) {

@@ -32,5 +32,21 @@ TEST(CommaList, LinesAreSplitIntoExactlyTheValuesAsked) {
   }
 }
 
+TEST(SplitAsItStandsTest, KeepsBlanksAndQuotesAndGivesTheLastValueTheRestOfTheLine) {
+  using Values = std::vector<std::string>;
+  const struct {
+    const char* line;
+    std::size_t count;
+    std::optional<Values> values;
+  } rows[] = {
+      {R"( 1 ,"a",,b,c)", 4, Values{" 1 ", R"("a")", "", "b,c"}},
+      {"1,2,3", 3, Values{"1", "2", "3"}},
+      {"1,2,", 3, Values{"1", "2", ""}},
+      {"1,2", 3, std::nullopt},
+      {"", 2, std::nullopt},
+  };
+  for (const auto& row : rows) EXPECT_EQ(SplitAsItStands(row.line, row.count), row.values) << row.line;
+}
+
 }  // namespace
 }  // namespace qvl::files
