@@ -2,6 +2,9 @@
 #include "engine/packages.h"
 #include "writers/builtin/accpac.h"
 #include "writers/builtin/accpac_draymor.h"
+#include "writers/builtin/blackbaud.h"
+#include "writers/builtin/certipay.h"
+#include "writers/builtin/csa.h"
 #include "writers/classes/writer_classes.h"
 
 namespace qvl {
@@ -9,6 +12,9 @@ namespace qvl {
 void RegisterWriters(FinPacCatalog& catalog) {
   RegisterAccPacWriters(catalog);
   RegisterAccPacDraymorWriter(catalog);
+  RegisterBlackbaudWriters(catalog);
+  RegisterCertiPayWriter(catalog);
+  RegisterCsaWriter(catalog);
   RegisterWriterClasses(catalog);
 }
 
