@@ -24,12 +24,12 @@ std::string Line(const std::string& reference, const std::string& account, const
 TEST_F(CsaTest, OnlyNonZeroNumbersAreWrittenEachInItsTwoDecimalForm) {
   Prepare("CSA", {Record("1000", "2103", ".00"), Record("1100", "0.00", ".40"), Record("1200", "12A.00", "5"),
                   Record("123456789012345", "1,000.5", "abc"), Record("1300", "", "")});
-  boxes.QueueReply("R1");
+  boxes.QueueReply("JE01");
   boxes.QueueAnswer(dialogs::kNo);
   Run();
-  EXPECT_EQ(JournalLines("G00123K0.GLT"), (Lines{Line("R1    ", "1000", "2103.00"), Line("R1    ", "1100", "-.40"),
-                                                 Line("R1    ", "1200", "-5.00"),
-                                                 Line("R1    ", "12345678901", "1000.50")}));
+  EXPECT_EQ(JournalLines("G00123K0.GLT"), (Lines{Line("JE01  ", "1000", "2103.00"), Line("JE01  ", "1100", "-.40"),
+                                                 Line("JE01  ", "1200", "-5.00"),
+                                                 Line("JE01  ", "12345678901", "1000.50")}));
   // The audit trail shows each record as read.
   EXPECT_EQ(SplitLines(Audit())[3],
             "01    02    03    123456789012345          1,000.5           abc");
