@@ -52,4 +52,14 @@ void WriteOutputRec(QvLedgerloom& window) {
   run.prevRec = run.curRec;
 }
 
+void WriteDebitThenCredit(RunState& run, bool debitLine, bool creditLine,
+                          const std::function<void(Side)>& writeLine) {
+  run.DoBalancing = true;
+  if (debitLine) {
+    writeLine(Side::Debit);
+    run.DoBalancing = false;
+  }
+  if (creditLine) writeLine(Side::Credit);
+}
+
 }  // namespace qvl

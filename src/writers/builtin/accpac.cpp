@@ -9,6 +9,7 @@
 #include "engine/fields.h"
 #include "engine/run_driver.h"
 #include "engine/run_files.h"
+#include "engine/write_output.h"
 #include "window/qvledgerloom.h"
 #include "platform/vb/currency.h"
 #include "platform/vb/date.h"
@@ -119,16 +120,15 @@ AccPacNewLine BuildAccPacNewLine(QvLedgerloom& w) {
 void AccPacV52(QvLedgerloom& w) {
   RunState& run = w.run;
   ++run.RecCount;
-  run.DoBalancing = true;
   const std::string account = vb::Trim(vb::Replace(vb::Replace(run.curRec.account(), "-", ""), " ", ""));
   const vb::Currency debit = vb::AmountOf(run.curRec.debits());
   const vb::Currency credit = vb::AmountOf(run.curRec.credits());
-  if (!debit.IsZero()) {
-    WriteV52Line(w, account, debit, " ");
-    // The record's net is counted with its first line only.
-    run.DoBalancing = false;
-  }
-  if (!credit.IsZero()) WriteV52Line(w, account, -credit, "");
+  WriteDebitThenCredit(run, !debit.IsZero(), !credit.IsZero(), [&](Side side) {
+    if (side == Side::Debit)
+      WriteV52Line(w, account, debit, " ");
+    else
+      WriteV52Line(w, account, -credit, "");
+  });
 }
 
 void AccPacNew(QvLedgerloom& w) {

@@ -2,7 +2,10 @@
 #include "engine/packages.h"
 #include "writers/builtin/accpac.h"
 #include "writers/builtin/accpac_draymor.h"
+#include "writers/builtin/blackbaud.h"
+#include "writers/builtin/certipay.h"
 #include "writers/builtin/comma_input.h"
+#include "writers/builtin/csa.h"
 #include "writers/builtin/jd_edwards.h"
 #include "writers/builtin/jonas.h"
 #include "writers/builtin/juris.h"
@@ -23,6 +26,9 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterMas90V4xV50V80Writers(catalog);
   RegisterMNPWriter(catalog);
   RegisterNetSuiteWriter(catalog);
+  RegisterBlackbaudWriters(catalog);
+  RegisterCertiPayWriter(catalog);
+  RegisterCsaWriter(catalog);
   RegisterWriterClasses(catalog);
 }
 
