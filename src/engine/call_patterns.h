@@ -28,6 +28,9 @@ std::optional<std::vector<std::string>> ReadCommaValues(QvLedgerloom& window, st
 
 // --- Loop drivers. ---
 
+// One record in curRec: merged when "Summarized" is chosen, else written.
+void TakeRecord(QvLedgerloom& window, WindowProc writer);
+
 // The writer once per record, in file order.
 void RecordLoop(QvLedgerloom& window, WindowProc writer);
 // As RecordLoop; when "Summarized" is chosen the records are merged instead
