@@ -73,11 +73,10 @@ void AdpLine(QvLedgerloom& w) {
     amount = vb::AmountOf(run.curRec.debits());
     adp.TTHAmt = amount;
   }
-  std::string cents = ZeroFilledCents(w, amount, kAmountDigits);
-  if (account == "T88") {
-    code = "D";
-    cents = std::string(kAmountDigits, '0');
-  }
+  // A "T88" line posts nothing, whatever it carries.
+  const bool t88 = account == "T88";
+  if (t88) code = "D";
+  const std::string cents = t88 ? std::string(kAmountDigits, '0') : ZeroFilledCents(w, amount, kAmountDigits);
 
   const std::string dates = PeriodEndDates(w);
   const auto write = [&](const std::string& acct, bool split) {

@@ -25,8 +25,7 @@ constexpr std::size_t kAmountDigits = 12;
 constexpr std::string_view kLineEnd = "\r\n";
 
 struct MeditechState {
-  std::string mnemonic;   // at least 10 characters, a longer one whole
-  std::string batchName;  // "BATCH" and the batch ID, 30 characters
+  std::string mnemonic;  // as typed
 };
 MeditechState meditech;
 
@@ -34,10 +33,11 @@ MeditechState meditech;
 // record's date, the period end and the mnemonic.
 std::string BatchLine(QvLedgerloom& w, std::string_view type, const std::string& recordDate) {
   return JoinColumns({{std::string(type), 2},
-                      {meditech.batchName, 30},
+                      {"BATCH" + w.txtJourRef.Text(), 30},
                       {recordDate, 8},
                       {vb::Format(w.PeriodEnd(), "yyyymmdd"), 8},
-                      {meditech.mnemonic, meditech.mnemonic.size()}});
+                      // At least 10 characters; a longer mnemonic is written whole.
+                      {meditech.mnemonic, std::max<std::size_t>(meditech.mnemonic.size(), 10)}});
 }
 
 // The record's amounts go into the record without their decimal point, as
@@ -63,11 +63,9 @@ void Meditech(QvLedgerloom& w) {
   // Asked before the files are made, so a run given no mnemonic leaves the
   // output folder as it was.
   meditech.mnemonic = dialogs::InputBox("Please enter your Journal Mnemonic");
-  if (meditech.mnemonic.empty())
+  if (vb::Trim(meditech.mnemonic).empty())
     return RefuseRun(w, "No Journal Mnemonic was entered: the Journal Entry was not created.",
                      PackageTitle(run.ChosenPackage));
-  meditech.mnemonic = vb::PadRight(meditech.mnemonic, std::max<std::size_t>(meditech.mnemonic.size(), 10));
-  meditech.batchName = vb::PadRight("BATCH" + w.txtJourRef.Text(), 30);
   run.Ready = true;
   InitFiles(w);
 

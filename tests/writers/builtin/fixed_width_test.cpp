@@ -50,7 +50,7 @@ TEST_F(FixedWidthTest, AdpCodesAndAmountsFollowTheSignOfTheNet) {
       {"AT522", ".00", "-8.00", "GD00000000800AT522                           "},
       // A T200 line posts its debits whatever it carries; T88 posts nothing.
       {"AT200", ".00", "75.00", "GD00000000000AT200                           "},
-      {"T88", "99.00", ".00", "GD00000000000T88                             "},
+      {"T88", "1000000000.00", ".00", "GD00000000000T88                             "},
       // Only an "A" after the first character names a second account.
       {"AT1410.1 522", "1.00", ".00", "BD00000000100AT1410.1                        "},
   };
