@@ -137,6 +137,21 @@ TEST_F(FixedWidthTest, KeaneWritesTheNetWithoutSignAndTheFacilityCodeInThreeDigi
   }
 }
 
+TEST_F(FixedWidthTest, KeaneTakesNoOffsettingEntryAndStaysOutOfBalance) {
+  Prepare("Keane Accounting", {Record("1000", "10.00", ".00")});
+  window->txtFacility.SetText("7");
+  QueueOffset("2000", "-10");
+  boxes.QueueAnswer(dialogs::kNo);
+  Run();
+  EXPECT_EQ(JournalLines("RA261130.007").size(), 1u);
+  const std::vector<std::string> shown = Shown();
+  // The question, the two prompts and the confirmation come before.
+  ASSERT_EQ(shown.size(), 7u);
+  EXPECT_EQ(shown[5].substr(0, 40), "Journal Entry is OUT OF Balance! | Debit");
+  EXPECT_EQ(shown[4], "QvLedgerloom | Unknown software package.\r\rEntry NOT ADDED to Journal.");
+  EXPECT_EQ(LastTitle(), "Journal Entry remains OUT of Balance.");
+}
+
 TEST_F(FixedWidthTest, MeditechWritesALongMnemonicWholeAndNoStatusRecordsUnlessAsked) {
   Prepare("Meditech", {Record("222000", "1.00", ".00")});
   window->txtJourRef.SetText("B1");
