@@ -119,6 +119,16 @@ TEST_F(FixedWidthTest, FiservMatchesOnlyATypedBankAccountAndCountsFromZeroEachRu
                 std::string(106, ' '));
 }
 
+TEST_F(FixedWidthTest, FiservRefusesATrailerTotalWiderThanItsField) {
+  // Each amount fits its record; 101 of them do not fit the trailer's total.
+  RunPackage("Fiserv IF3", std::vector<std::string>(101, Record("5000", "99999999.99", ".00")));
+  EXPECT_EQ(LastPrompt(),
+            "The Fiserv IF3 Journal Entry was stopped by an error:\r\rThe debit total in cents 1009999999899 does not "
+            "fit its 12-digit field.");
+  EXPECT_FALSE(window->run.Ready);
+  EXPECT_EQ(JournalOf("Fiserv IF3").find("TRAILER"), std::string::npos);
+}
+
 TEST_F(FixedWidthTest, KeaneWritesTheNetWithoutSignAndTheFacilityCodeInThreeDigits) {
   const struct {
     const char* facility;
