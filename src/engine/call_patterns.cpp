@@ -16,7 +16,8 @@ namespace {
 
 constexpr int kInput = 1;
 
-// One input record: merged when "Summarized" is chosen, else written.
+}  // namespace
+
 void TakeRecord(QvLedgerloom& window, WindowProc writer) {
   if (window.Summarized.Value())
     Summarize(window.run);
@@ -24,11 +25,12 @@ void TakeRecord(QvLedgerloom& window, WindowProc writer) {
     writer(window);
 }
 
-}  // namespace
-
 bool ReadNextRecord(QvLedgerloom& window) {
   RunState& run = window.run;
-  if (GetRecord(run.Files, kInput, run.curRec)) return true;
+  if (GetRecord(run.Files, kInput, run.curRec)) {
+    ++run.RecordsRead;
+    return true;
+  }
   if (run.Files.LastRecordIncomplete(kInput) && !run.warnedIncompleteRecord) {
     run.warnedIncompleteRecord = true;
     ShowBox(window, std::string(kIncompleteRecordMsg) + "\r\r" + run.INFile);

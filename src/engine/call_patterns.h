@@ -35,6 +35,9 @@ void OnInputLine(QvLedgerloom& window, const std::function<void()>& work);
 
 // --- Loop drivers. ---
 
+// One record in curRec: merged when "Summarized" is chosen, else written.
+void TakeRecord(QvLedgerloom& window, WindowProc writer);
+
 // The writer once per record, in file order.
 void RecordLoop(QvLedgerloom& window, WindowProc writer);
 // As RecordLoop; when "Summarized" is chosen the records are merged instead

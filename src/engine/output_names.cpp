@@ -72,7 +72,11 @@ bool ProfitSharingRateValid(std::string_view package, std::string_view rateText)
 }
 
 bool FacilityCodeValid(const FinPacEntry* entry, std::string_view facility) {
-  return entry == nullptr || entry->extRule != ExtensionRule::FacilityCode || vb::IsNumeric(facility);
+  if (entry == nullptr || entry->extRule != ExtensionRule::FacilityCode) return true;
+  // A whole number of digits: a sign, a decimal point or an exponent would
+  // give a rounded or signed code in the file name and on every line.
+  const std::string code = vb::Trim(facility);
+  return !code.empty() && code.find_first_not_of("0123456789") == std::string::npos;
 }
 
 bool CompanyFitsPackage(const FinPacEntry* entry, std::string_view company) {

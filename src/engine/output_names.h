@@ -28,7 +28,8 @@ bool FutureCheckPasses(std::string_view package, const vb::Date& periodEnd, cons
 bool PeriodEndTooOld(const vb::Date& periodEnd, const vb::Date& today);
 // "SyteLine" takes its profit-sharing rate from the journal-reference box.
 bool ProfitSharingRateValid(std::string_view package, std::string_view rateText);
-// A package whose extension is the facility code needs a numeric code.
+// A package whose extension is the facility code needs a code of digits
+// (blanks around allowed).
 bool FacilityCodeValid(const FinPacEntry* entry, std::string_view facility);
 // The trimmed company number fits the package's file name ("ClubSelect": 2).
 bool CompanyFitsPackage(const FinPacEntry* entry, std::string_view company);

@@ -15,6 +15,7 @@ void RunState::StartRun() {
   curSumCounted = false;
   warnedIncompleteRecord = false;
   warnedValueCount = false;
+  RecordsRead = 0;
 }
 
 }  // namespace qvl

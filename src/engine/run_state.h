@@ -80,6 +80,10 @@ struct RunState {
   bool warnedIncompleteRecord = false;
   bool warnedValueCount = false;
 
+  // Records read from input file 1 this run, so a message can name the one
+  // a line came from.
+  std::int64_t RecordsRead = 0;
+
   // Scratch shared by the engine and the writers.
   std::string Build_OutRec;  // the line handed to WriteOutputRec
   std::string Build_String;  // message texts

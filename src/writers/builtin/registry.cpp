@@ -2,14 +2,20 @@
 #include "engine/packages.h"
 #include "writers/builtin/accpac.h"
 #include "writers/builtin/accpac_draymor.h"
+#include "writers/builtin/adp_interface.h"
+#include "writers/builtin/ai5.h"
 #include "writers/builtin/blackbaud.h"
 #include "writers/builtin/certipay.h"
 #include "writers/builtin/comma_input.h"
 #include "writers/builtin/csa.h"
+#include "writers/builtin/fiserv_if3.h"
 #include "writers/builtin/jd_edwards.h"
 #include "writers/builtin/jonas.h"
 #include "writers/builtin/juris.h"
+#include "writers/builtin/keane.h"
+#include "writers/builtin/mapics.h"
 #include "writers/builtin/mas90_v4x_v50_v80.h"
+#include "writers/builtin/meditech.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
 #include "writers/classes/writer_classes.h"
@@ -29,6 +35,12 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterBlackbaudWriters(catalog);
   RegisterCertiPayWriter(catalog);
   RegisterCsaWriter(catalog);
+  RegisterAdpInterfaceWriters(catalog);
+  RegisterAI5Writer(catalog);
+  RegisterFiservIF3Writer(catalog);
+  RegisterKeaneWriter(catalog);
+  RegisterMapicsWriter(catalog);
+  RegisterMeditechWriter(catalog);
   RegisterWriterClasses(catalog);
 }
 

@@ -1,0 +1,42 @@
+#pragma once
+// Amounts written as whole cents in fixed-width fields. Such a field holds
+// only so many digits, and an unsigned one no sign: an amount that does not
+// fit stops the run with one message naming the line it came from, so the
+// journal never carries a cut, wrong number.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/vb/currency.h"
+
+namespace qvl {
+
+class QvLedgerloom;
+
+// The amount in whole cents, half a cent rounded away from zero.
+std::int64_t CentsOf(vb::Currency amount);
+
+// The cents zero-filled to `width` digits ("00000016870"). A negative amount
+// or one with more digits stops the run.
+std::string ZeroFilledCents(const QvLedgerloom& window, vb::Currency amount, std::size_t width);
+// The cents as a plain whole number ("12345", "-500") of at most `width`
+// characters; a longer one stops the run.
+std::string PlainCents(const QvLedgerloom& window, vb::Currency amount, std::size_t width);
+// Signed overpunch (zoned decimal): the cents of the amount's size
+// zero-filled to `width` digits, the last digit replaced by the letter that
+// also carries the sign ("{", "A".."I" for zero and above; "}", "J".."R"
+// below zero). More digits stop the run.
+std::string OverpunchedCents(const QvLedgerloom& window, vb::Currency amount, std::size_t width);
+
+// `digits` (a whole number's text) zero-filled to `width`; more digits stop
+// the run, the message calling the value `what` ("The debit count ...").
+std::string ZeroFilled(const QvLedgerloom& window, std::string_view digits, std::size_t width,
+                       std::string_view what);
+
+// Where the line being written comes from, as a message names it: the
+// offsetting entry, a summarized line and its account, or the input file
+// and the number of the record last read.
+std::string LineSource(const QvLedgerloom& window);
+
+}  // namespace qvl
