@@ -69,6 +69,23 @@ TEST_F(RunTest, AnErrorWhileWritingTheOffsetIsReportedAndNothingClaimsSuccess) {
   EXPECT_EQ(Journal(), "line 4000\r\nline 9999\r\n");
 }
 
+// An offset typed as zero is a debit, written as typed with ".00" on the
+// credit side, and leaves the journal as far off as it was.
+TEST_F(RunTest, AnOffsetOfZeroIsADebitAsTyped) {
+  catalog.HooksOf("AccPac (new)").writer = EchoWriter;
+  Prepare("AccPac (new)", {Record("4000", "10.00", ".00")});
+  for (const std::string typed : {"0", "0.00"}) {
+    QueueOffset("9999", typed);
+    boxes.QueueAnswer(dialogs::kNo);
+    const RunOutput out = RunOnce();
+    EXPECT_EQ(SplitLines(out.audit).back(), "0     0     0     9999              " + vb::PadLeft(typed, 14) +
+                                                ".00           ");
+    ASSERT_EQ(out.shown.size(), 6u);
+    EXPECT_EQ(out.shown[3], "OK to Proceed? | Account: 9999\r\rAmount: $0.00\r\rContinue with this entry?");
+    EXPECT_EQ(out.shown[4], out.shown[0]);
+  }
+}
+
 TEST_F(RunTest, TheInputIsNeverWrittenOver) {
   catalog.HooksOf("AccPac (new)").writer = EchoWriter;
   Prepare("AccPac (new)", {});
