@@ -98,10 +98,10 @@ TEST_F(AccPacTest, AnOffsetIsNumberedAfterTheRunsLastEntryAndWrittenAsTyped) {
             "found in:\r        c:\\gl\\Audit_trail.txt");
 }
 
+// The run after an offsetting entry numbers and counts afresh.
 TEST_F(AccPacTest, AnEmptyRecordIsWrittenAndAnOffsetWithoutDecimalsAsTheOperatorTypedIt) {
   Prepare("AccPac (new)", {Record("1000", ".00", "50.00"), Record("3000", "", "")});
-  QueueOffset("9999", "50");
-  Run();
+  ExpectSecondRunRepeatsFirst("123113026.txt", [&] { QueueOffset("9999", "50"); });
   const std::vector<std::string> lines = JournalLines();
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[1].substr(0, 31), R"(9,1,20,"3000","             0",)");
