@@ -82,29 +82,26 @@ void WriteOffset(QvLedgerloom& window, const std::string& account, const std::st
 
 }  // namespace
 
-void CheckBalance(QvLedgerloom& window) {
+BalanceReportBox CheckBalance(QvLedgerloom& window) {
   RunState& run = window.run;
   while (true) {
     const BalanceReport report = ReportOf(run);
     if (report == BalanceReport::RecordCount) {
       run.Build_String = std::to_string(run.RecCount) + " records processed.\r\r" + ReadyForPosting(run) +
                          AuditTrailLines(run);
-      ShowBox(window, run.Build_String);
-      return;
+      return {run.Build_String, ""};
     }
     if (run.Audit_Total.IsZero()) {
       run.Build_String = ReadyForPosting(run);
       if (report != BalanceReport::NoAuditWhenInBalance) run.Build_String += AuditTrailLines(run);
-      ShowBox(window, run.Build_String, dialogs::Buttons::OK, kInBalanceTitle);
-      return;
+      return {run.Build_String, std::string(kInBalanceTitle)};
     }
     run.Build_String = "Debits & Credits are off by: " + vb::Format(run.Audit_Total, kMoneyMask) +
                        "\r\rWould you like to create entries to Balance this Journal?";
     if (ShowBox(window, run.Build_String, dialogs::Buttons::YesNo, kOutOfBalanceTitle) != dialogs::kYes) {
       run.Build_String = "Out of Balance Journal Entry:  " + run.OUTFile + "\rhas been prepared for posting to your " +
                          run.ChosenPackage + " General Ledger." + AuditTrailLines(run);
-      ShowBox(window, run.Build_String, dialogs::Buttons::OK, kRemainsOutTitle);
-      return;
+      return {run.Build_String, std::string(kRemainsOutTitle)};
     }
     BalanceJE(window);
   }

@@ -10,7 +10,6 @@
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "platform/dialogs/dialogs.h"
-#include "platform/files/text_stream.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 
@@ -34,10 +33,12 @@ void Run(QvLedgerloom& window) {
     return;
   if (!run.Ready) return;
   // A journal that could not be written must never be reported in balance:
-  // what the writer wrote reaches the disk before the result is shown.
-  for (files::TextStream* stream : run.Streams()) stream->Flush();
-  CheckBalance(window);
+  // a write that fails is known before the balance questions, and the report
+  // waits until the files are on disk and closed.
+  FlushRunFiles(run);
+  const BalanceReportBox report = CheckBalance(window);
   CloseFiles(window);
+  ShowBox(window, report.prompt, dialogs::Buttons::OK, report.title);
 }
 
 }  // namespace

@@ -70,6 +70,20 @@ void WriteRecords(QvLedgerloom& window, RecordLines lines) {
   }
 }
 
+// Flushes or closes each stream of the run; the journal's and the audit
+// trail's failures name their file.
+void FinishStreams(RunState& run, void (files::TextStream::*step)()) {
+  for (files::TextStream* stream : run.Streams()) {
+    try {
+      (stream->*step)();
+    } catch (const vb::Error& e) {
+      if (stream == &run.a) throw FileError(run.OUTFile, e);
+      if (stream == &run.b) throw FileError(run.AuditFile, e);
+      throw;
+    }
+  }
+}
+
 }  // namespace
 
 bool InputIsText(const QvLedgerloom& window) {
@@ -115,9 +129,11 @@ void InitFiles(QvLedgerloom& window) {
 void CloseFiles(QvLedgerloom& window) {
   RunState& run = window.run;
   if (run.entry != nullptr && run.entry->hasTrailer) WriteRecords(window, run.entry->hooks.trailer);
-  for (files::TextStream* stream : run.Streams()) stream->Close();
+  FinishStreams(run, &files::TextStream::Close);
   run.Files.Close(1);
 }
+
+void FlushRunFiles(RunState& run) { FinishStreams(run, &files::TextStream::Flush); }
 
 void CloseRunFilesQuietly(RunState& run) {
   // Dropping a stream closes it and passes over a failure to flush.

@@ -20,7 +20,12 @@ void InitFiles(QvLedgerloom& window);
 // records: the package's input form, decided by the window's options.
 bool InputIsText(const QvLedgerloom& window);
 
-// Writes the trailer records, then closes `a`, `b` and the numbered files.
+// Hands what the streams hold to the system, so that a failed write is
+// known now. A failure of the journal or the audit stream names its path.
+void FlushRunFiles(RunState& run);
+
+// Writes the trailer records, then closes `a`, `b` and the numbered files;
+// a stream that cannot be put on disk fails as FlushRunFiles does.
 void CloseFiles(QvLedgerloom& window);
 
 // Closes every stream and numbered file of the run without trailers,

@@ -10,6 +10,7 @@
 #include "platform/vb/error.h"
 #include "platform/vb/text.h"
 #include "run_fixture.h"
+#include "support/failing_sync.h"
 
 namespace qvl::test {
 namespace {
@@ -76,6 +77,23 @@ TEST_F(RunTest, AnEntryWhoseWriterThisVersionLacksIsRefusedByNameAndCreatesNothi
   EXPECT_FALSE(std::filesystem::exists(c / "gl" / "Audit_trail.txt"));
 }
 
+// An offset typed as zero is a debit, written as typed with ".00" on the
+// credit side, and leaves the journal as far off as it was.
+TEST_F(RunTest, AnOffsetOfZeroIsADebitAsTyped) {
+  catalog.HooksOf("AccPac (new)").writer = EchoWriter;
+  Prepare("AccPac (new)", {Record("4000", "10.00", ".00")});
+  for (const std::string typed : {"0", "0.00"}) {
+    QueueOffset("9999", typed);
+    boxes.QueueAnswer(dialogs::kNo);
+    const RunOutput out = RunOnce();
+    EXPECT_EQ(SplitLines(out.audit).back(), "0     0     0     9999              " + vb::PadLeft(typed, 14) +
+                                                ".00           ");
+    ASSERT_EQ(out.shown.size(), 6u);
+    EXPECT_EQ(out.shown[3], "OK to Proceed? | Account: 9999\r\rAmount: $0.00\r\rContinue with this entry?");
+    EXPECT_EQ(out.shown[4], out.shown[0]);
+  }
+}
+
 TEST_F(RunTest, TheInputIsNeverWrittenOver) {
   catalog.HooksOf("AccPac (new)").writer = EchoWriter;
   Prepare("AccPac (new)", {});
@@ -129,20 +147,36 @@ TEST_F(RunTest, APackageThatDoesNotSummarizeCountsItsOwnAmountsWithSummarizedSel
                         "to create entries to Balance this Journal?");
 }
 
-// A journal the disk refuses must end the run with the reason, never with the
-// balance result: the operator would otherwise post a file that is not there.
-TEST_F(RunTest, AJournalTheDiskRefusesIsReportedInsteadOfTheBalance) {
-  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this machine";
+// A journal the disk refuses, at a write or only when it is put on disk at
+// close, ends the run with the file and the reason, never with the balance
+// result: the operator would otherwise post a file that is not there.
+TEST_F(RunTest, AFileTheDiskRefusesIsReportedInsteadOfTheBalance) {
   RegisterWriters(catalog);
   Prepare("AccPac (new)", {Record("5000", "10.00", ".00"), Record("2100", ".00", "10.00")});
-  // The journal's name leads to a device on which every write fails as on a
-  // full disk.
+  const std::string stopped = "QvLedgerloom - AccPac (new) | The AccPac (new) Journal Entry was stopped by an error:\r\r";
+  const struct {
+    const char* failing;
+    int error;
+    const char* reason;
+  } rows[] = {
+      {"123113026.txt", ENOSPC, "c:\\gl\\123113026.txt\rDisk full"},
+      {"Audit_trail.txt", EIO, "c:\\gl\\Audit_trail.txt\rDevice I/O error"},
+  };
+  for (const auto& row : rows) {
+    FailingSync failing(row.failing, row.error);
+    EXPECT_EQ(RunOnce().shown, Lines{stopped + row.reason}) << row.failing;
+    EXPECT_FALSE(window->run.Ready);
+    EXPECT_FALSE(window->run.a.IsOpen());
+    EXPECT_FALSE(window->run.b.IsOpen());
+  }
+  // A device on which every write fails as on a full disk: the failure shows
+  // before the balance is even checked.
+  if (!std::filesystem::exists("/dev/full")) return;
+  std::filesystem::remove(c / "gl" / "123113026.txt");
   std::filesystem::create_symlink("/dev/full", c / "gl" / "123113026.txt");
-  Run();
-  const Lines shown = Shown();
-  ASSERT_EQ(shown.size(), 1u);
-  EXPECT_NE(shown[0].find("Disk full"), std::string::npos) << shown[0];
-  EXPECT_FALSE(window->run.Ready);
+  Run();  // (the journal is not read back: the device never ends)
+  EXPECT_EQ(Shown().back(), stopped + "c:\\gl\\123113026.txt\rDisk full");
+  EXPECT_EQ(boxes.Shown().size(), 3u);
 }
 
 }  // namespace

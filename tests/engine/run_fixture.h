@@ -1,6 +1,7 @@
 #pragma once
 // A main window set up for a run over records in c:\gl\gl.txt, with the
 // test's own writers or the program's.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,35 @@ class RunTest : public WindowTest {
     return SplitLines(Journal(name));
   }
   std::string LastTitle() const { return boxes.Shown().empty() ? std::string() : boxes.Shown().back().title; }
+
+  // What one run left behind: its journal and audit trail, and the boxes
+  // this run showed (not those of earlier runs).
+  struct RunOutput {
+    std::string journal;
+    std::string audit;
+    std::vector<std::string> shown;
+  };
+  RunOutput RunOnce(const std::string& journal = "123113026.txt") {
+    const std::size_t before = boxes.Shown().size();
+    Run();
+    RunOutput out{Journal(journal), Audit(), {}};
+    const std::vector<std::string> all = Shown();
+    out.shown.assign(all.begin() + static_cast<std::ptrdiff_t>(before), all.end());
+    return out;
+  }
+  // Runs twice over the same input and parameters, as an operator who
+  // presses the button again: the second run must leave exactly what the
+  // first did. `queue` queues each run's answers (offsets, questions).
+  void ExpectSecondRunRepeatsFirst(const std::string& journal = "123113026.txt",
+                                   const std::function<void()>& queue = {}) {
+    if (queue) queue();
+    const RunOutput first = RunOnce(journal);
+    if (queue) queue();
+    const RunOutput second = RunOnce(journal);
+    EXPECT_EQ(second.journal, first.journal);
+    EXPECT_EQ(second.audit, first.audit);
+    EXPECT_EQ(second.shown, first.shown);
+  }
 };
 
 // The same, with the program's writers attached.

@@ -78,6 +78,41 @@ TEST_F(CompanySettingsTest, TheStoredPackageIsLaidOutAfterEveryValueIsInPlace) {
   EXPECT_TRUE(window->txtDelim.Visible());
 }
 
+// The table holds 50 companies: a 51st would have no record, so its
+// settings would silently not be stored.
+TEST_F(CompanySettingsTest, AFiftyFirstTypedCompanyIsNotListedAndTheFileIsKept) {
+  std::string file;
+  for (int n = 1; n <= kMaxCompanies; ++n)
+    file += "\"" + std::to_string(n) + R"(","1","","","01/31/2026","","0","0","0","0","0","","0","","0","0","0","0","","1")" + "\r\n";
+  WriteSettings(file);
+  window->Load();
+  TypeCompany("51");
+  EXPECT_EQ(window->cmboCoNum.ListCount(), kMaxCompanies);
+  EXPECT_EQ(window->cmboCoNum.ListIndex(), -1);
+  window->Unload();
+  EXPECT_EQ(ReadBytes(SettingsFile()), file);
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// "h:\gl.txt" lies in the drive's root; "h:" alone would be the drive's
+// current folder, here the working folder below the root.
+TEST_F(CompanySettingsTest, AnInputFileInADrivesRootMovesTheFolderListToThatRoot) {
+  TempDir h;
+  fs::create_directories(h / "work" / "sub");
+  WriteBytes(h / "gl.txt", "");
+  paths::MapDrive('h', h.path());
+  struct WorkingFolder {
+    fs::path before = fs::current_path();
+    explicit WorkingFolder(const fs::path& to) { fs::current_path(to); }
+    ~WorkingFolder() { fs::current_path(before); }
+  } working(h / "work" / "sub");
+  WriteSettings(R"("12","1","h:\gl.txt","c:\","01/31/2026","","0","0","0","0","0","","0","","0","0","0","0","","1")"
+                "\r\n");
+  window->Load();
+  EXPECT_EQ(window->dirInput.Path(), "h:\\");
+  EXPECT_EQ(window->QvInputFile.Text(), "h:\\gl.txt");
+}
+
 TEST_F(CompanySettingsTest, ClosingWithNoCompanyChosenWritesTheRecordsAsRead) {
   WriteSettings(kTwelve + kNoCompany + kSeven);
   window->Load();

@@ -3,7 +3,15 @@
 #include <cerrno>
 #include <unistd.h>
 
+#include <utility>
+
 namespace qvl::files {
+
+namespace {
+
+SyncCall syncCall = ::fdatasync;
+
+}  // namespace
 
 int WriteAll(int fd, std::string_view bytes, std::size_t* written) {
   std::size_t done = 0;
@@ -24,10 +32,12 @@ int WriteAll(int fd, std::string_view bytes, std::size_t* written) {
 int SyncAndClose(int fd) {
   int err = 0;
   // File systems that cannot sync (EINVAL, EROFS) have nothing more to give.
-  if (::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
+  if (syncCall(fd) != 0 && errno != EINVAL && errno != EROFS) err = errno;
   // Delayed write failures (a full disk, a lost network share) show up at close.
   if (::close(fd) != 0 && err == 0 && errno != EINTR) err = errno;
   return err;
 }
+
+SyncCall ReplaceSyncCall(SyncCall call) { return std::exchange(syncCall, call); }
 
 }  // namespace qvl::files

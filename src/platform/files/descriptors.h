@@ -15,4 +15,11 @@ int WriteAll(int fd, std::string_view bytes, std::size_t* written = nullptr);
 // 0, or the errno of the first failure.
 int SyncAndClose(int fd);
 
+// The call SyncAndClose puts data on disk with (fdatasync). A failure there
+// is rare and hard to bring about on purpose (a full disk that only shows
+// when the data is written out, a lost network share), so tests put their own
+// in its place. Returns the call it replaces.
+using SyncCall = int (*)(int fd);
+SyncCall ReplaceSyncCall(SyncCall call);
+
 }  // namespace qvl::files

@@ -5,6 +5,7 @@
 
 #include "platform/files/numbered_files.h"
 #include "platform/fixtures.h"
+#include "support/failing_sync.h"
 
 namespace qvl::files {
 namespace {
@@ -75,6 +76,23 @@ TEST_F(TextStreamTest, CreatingFilesAndFoldersFailsWithTheRuntimeNumbers) {
   EXPECT_EQ(ErrorNumber([&] { CreateFolder("C:\\JOURNALS"); }), vb::kFileAlreadyExists);
   EXPECT_EQ(ErrorNumber([&] { CreateFolder("c:\\a\\b"); }), vb::kPathNotFound);
   EXPECT_FALSE(fs::exists(dir_ / "a"));
+}
+
+// Every write can succeed and the file still be lost when it is put on disk:
+// Close() must say so, and the stream is closed either way.
+TEST_F(TextStreamTest, AFileThatCannotBePutOnDiskFailsAtClose) {
+  for (const auto& [error, number] : {std::pair{ENOSPC, vb::kDiskFull}, std::pair{EIO, vb::kDeviceIoError}}) {
+    test::FailingSync failing("JE0131.txt", error);
+    auto a = CreateTextFile("c:\\JE0131.txt");
+    auto b = CreateTextFile("c:\\Audit_trail.txt");
+    a.WriteLine("x");
+    b.WriteLine("x");
+    a.Flush();
+    EXPECT_EQ(ErrorNumber([&] { a.Close(); }), number);
+    EXPECT_FALSE(a.IsOpen());
+    EXPECT_EQ(ErrorNumber([&] { a.Close(); }), 0);
+    EXPECT_EQ(ErrorNumber([&] { b.Close(); }), 0);  // only the failing file
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <csignal>
 
 #include "platform/fixtures.h"
+#include "support/failing_sync.h"
 
 namespace qvl::files {
 namespace {
@@ -57,6 +58,13 @@ TEST_F(WholeFilesTest, AFailedReplaceLeavesWhatWasThereAndNoTemporaryBehind) {
               vb::kPathFileAccessError);
   }
   EXPECT_EQ(ReadBytes(Host("settings.csv")), old);
+  {
+    // Every byte written, then lost when put on disk: the old file stays.
+    test::FailingSync full("settings.csv.tmp", ENOSPC);
+    EXPECT_EQ(ErrorNumber([&] { ReplaceFileContents(Host("settings.csv"), "new"); }), vb::kDiskFull);
+  }
+  EXPECT_EQ(ReadBytes(Host("settings.csv")), old);
+  EXPECT_EQ(Entries(), 1u);
   const std::string bytes("short\r\n\0\x1A\x93\xFF", 11);
   ReplaceFileContents(Host("settings.csv"), bytes);  // once it can be written, exactly the new bytes
   EXPECT_EQ(ReadBytes(Host("settings.csv")), bytes);

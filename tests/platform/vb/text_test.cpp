@@ -19,6 +19,11 @@ TEST(Text, LeftMidRightClampAtTheEnds) {
   EXPECT_EQ(Mid("20261206", 5, 2), "12");
   EXPECT_EQ(Mid("abc", 9, 2), "");
   EXPECT_EQ(Mid("abc", 2, 99), "bc");
+  // The last position and the one past it, with and without a length.
+  EXPECT_EQ(Mid("abc", 3, 1), "c");
+  EXPECT_EQ(Mid("abc", 3), "c");
+  EXPECT_EQ(Mid("abc", 4, 1), "");
+  EXPECT_EQ(Mid("abc", 4), "");
 }
 
 TEST(Text, InStrIsOneBasedAndAnEmptySearchFindsTheStart) {

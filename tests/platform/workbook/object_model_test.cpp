@@ -42,6 +42,14 @@ TEST_F(ObjectModel, AmountsDatesAndTextWithLeadingZeros) {
   EXPECT_EQ(sheet.Cells(1, 4).Value(), CellValue::Number(42));
 }
 
+TEST_F(ObjectModel, AddressesNameColumnsPastZWithTwoLetters) {
+  for (const auto& [column, address] : {std::pair{26, "$Z$1"}, {27, "$AA$1"}, {52, "$AZ$1"}, {53, "$BA$1"},
+                                        {256, "$IV$1"}}) {
+    EXPECT_EQ(sheet.Cells(1, column).Address(), address);
+    EXPECT_EQ(sheet.Range(address).Column(), column) << address;
+  }
+}
+
 TEST_F(ObjectModel, BadNamesAddressesAndSizesAreErrors) {
   for (const char* bad : {"", "a/b", "a:b", "a?b", "a*b", "[x]", "a\\b", "'quoted'", "1234567890123456789012345678901X"}) {
     EXPECT_EQ(ErrorNumber([&] { sheet.Name(bad); }), kApplicationError) << bad;

@@ -30,6 +30,9 @@ TEST(TypedEntry, NumbersDatesAndTheirImpliedFormats) {
       {"10/08/09", "General", 40094, "m/d/yyyy"},
       {"2/3/06", "General", 38751, "m/d/yyyy"},
       {"1/15/1900", "General", 15, "m/d/yyyy"},
+      // Serial 60 is the spreadsheet's own 2/29/1900, a day that never was.
+      {"2/28/1900", "General", 59, "m/d/yyyy"},
+      {"3/1/1900", "General", 61, "m/d/yyyy"},
       {"10/31/2011", "mm/dd/yyyy", 40847, ""},
   };
   for (const auto& row : rows) {
