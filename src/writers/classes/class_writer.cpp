@@ -23,6 +23,10 @@ bool Blank(std::string_view line) { return line.find_first_not_of(" \t") == std:
 
 }  // namespace
 
+std::string SlashedDate(std::string_view yyyymmdd) {
+  return vb::Mid(yyyymmdd, 5, 2) + "/" + vb::Mid(yyyymmdd, 7, 2) + "/" + vb::Left(yyyymmdd, 4);
+}
+
 OffsetAmounts SplitOffset(std::string_view amount, std::string_view zeroText, OffsetSplit split) {
   const vb::Currency value = vb::AmountOf(amount);
   const vb::Currency zero;
@@ -54,6 +58,8 @@ RunState& ClassWriter::run() const { return window_.run; }
 
 void ClassWriter::Process(bool& Balancing) {
   if (Balancing) {
+    if (shape_.offsetHands != OffsetHands::Nothing) HandAmounts();
+    if (shape_.offsetHands == OffsetHands::AmountsAndAccount) curRecAcc(Account());
     WriteLine(true);
     return;
   }
@@ -65,6 +71,7 @@ void ClassWriter::Process(bool& Balancing) {
   linesRead_ = 0;
   StartRun();
   ReadInput();
+  EndRun();
 }
 
 void ClassWriter::Balance(const std::string& Account, const std::string& Amount) {
@@ -75,8 +82,13 @@ void ClassWriter::Balance(const std::string& Account, const std::string& Amount)
 
 void ClassWriter::FormatUI() { layout::Apply(window_, WindowLayout()); }
 
+layout::Layout ClassWriter::MessageLineLayout(std::string pattern, std::vector<std::string> samples) {
+  using namespace layout;
+  return {HideOptions(), Show({"lblMSG"}), Pattern(std::move(pattern)), Samples(std::move(samples))};
+}
+
 void ClassWriter::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
-  SetValue(shape_.account, account);
+  SetValue(shape_.account, shape_.trimOffsetAccount ? vb::Trim(account) : account);
   SetValue(shape_.debit, amounts.debit);
   SetValue(shape_.credit, amounts.credit);
 }
@@ -105,6 +117,10 @@ void ClassWriter::HandAmounts() {
 }
 
 void ClassWriter::Output(const std::vector<Field>& fields) { WriteFields(window_, shape_.delimiter, fields); }
+
+void ClassWriter::OutputHeading(const std::vector<Field>& fields) {
+  WriteJournalLine(window_, JoinFields(fields, shape_.delimiter));
+}
 
 vb::Date ClassWriter::PeriodEnd() const { return window_.PeriodEnd(); }
 
@@ -138,6 +154,10 @@ bool ClassWriter::ReadNext() {
       break;
   }
   if (values_.size() < shape_.values) values_.resize(shape_.values);
+  if (shape_.emptyAmountsAreZero) {
+    for (std::size_t amount : {shape_.debit, shape_.credit})
+      if (values_[amount].empty()) values_[amount] = "0";
+  }
   ++linesRead_;
   return true;
 }

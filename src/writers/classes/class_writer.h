@@ -11,8 +11,8 @@
 //   WriteLine(offsetting)  its one line from the line values (Output()),
 //   WindowLayout()         its controls, captions, pattern and sample lines,
 // and, where it departs from the shared steps, StartRun() (counters and the
-// values a run fixes at its start) and TakeOffset() (how the typed account
-// and amounts become its line values).
+// values a run fixes at its start), EndRun() and TakeOffset() (how the typed
+// account and amounts become its line values).
 #include <cstddef>
 #include <memory>
 #include <stdexcept>
@@ -58,6 +58,14 @@ enum class OffsetSplit {
 OffsetAmounts SplitOffset(std::string_view amount, std::string_view zeroText,
                           OffsetSplit split = OffsetSplit::BySign);
 
+// What an offsetting pass hands to the current record (which BalanceJE
+// prepared) before the class writes its line.
+enum class OffsetHands {
+  Nothing,            // the record stands as BalanceJE prepared it
+  Amounts,            // the line's credit, then its debit
+  AmountsAndAccount,  // the same, then the line's account
+};
+
 // The form in which a class reads the payroll export (file 1).
 enum class ClassInput {
   CommaValues,  // comma lines, `values` values each (one line, however many reads)
@@ -79,7 +87,25 @@ struct ClassShape {
   // The offsetting entry's rule, and the text of its empty side.
   std::string_view zeroText = "0";
   OffsetSplit split = OffsetSplit::BySign;
+  // An empty debit or credit read becomes "0" before anything uses it.
+  bool emptyAmountsAreZero = false;
+  // The offsetting account loses its surrounding blanks.
+  bool trimOffsetAccount = false;
+  OffsetHands offsetHands = OffsetHands::Nothing;
 };
+
+// A comma line of ten values: the record's values up to the account, a
+// column of the package's own, then hours, debit and credit.
+struct TenValueLine {
+  static constexpr std::size_t kOwnColumn = InputRecord::kHours;
+  static constexpr std::size_t kHours = kOwnColumn + 1;
+  static constexpr std::size_t kDebit = kOwnColumn + 2;
+  static constexpr std::size_t kCredit = kOwnColumn + 3;
+  static constexpr std::size_t kValues = kCredit + 1;
+};
+
+// A record date "yyyymmdd" as mm/dd/yyyy, taken by character position.
+std::string SlashedDate(std::string_view yyyymmdd);
 
 class ClassWriter : public FinPacWriter {
  public:
@@ -107,11 +133,17 @@ class ClassWriter : public FinPacWriter {
   // At the start of every run, after the files are opened: the class's
   // counters and the values it fixes for the run.
   virtual void StartRun() {}
+  // After the last input line of a run.
+  virtual void EndRun() {}
   // The offsetting account and amounts into the line values (by default as
   // they are: the account as typed).
   virtual void TakeOffset(const std::string& account, const OffsetAmounts& amounts);
   // Whole-line input: the values of one line.
   virtual std::vector<std::string> SplitLine(const std::string& line) const;
+
+  // The layout most classes have: no entry options, the message line shown,
+  // the input files that `pattern` matches listed, then the sample lines.
+  static layout::Layout MessageLineLayout(std::string pattern, std::vector<std::string> samples);
 
   // --- The line in hand. ---
   const std::string& Value(std::size_t index) const;
@@ -134,6 +166,9 @@ class ClassWriter : public FinPacWriter {
   void HandAmounts();
   // The fields joined with the class's delimiter, through WriteOutputRec.
   void Output(const std::vector<Field>& fields);
+  // The same, to the journal only: a heading line that carries no amount
+  // counts nothing and has no audit line.
+  void OutputHeading(const std::vector<Field>& fields);
   // The period ending date of the window.
   vb::Date PeriodEnd() const;
 
