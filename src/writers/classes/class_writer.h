@@ -112,8 +112,9 @@ class ClassWriter : public FinPacWriter {
   // Balancing false: InitFiles (unless the run opened the files), StartRun,
   // then every input line: its values, a fresh current record holding the
   // line's account and amounts (credit, then debit, then account), and
-  // WriteLine(false). Balancing true: WriteLine(true) once, on the values
-  // TakeOffset set and the other values of the last line read.
+  // WriteLine(false); then EndRun. Balancing true: what the shape's
+  // offsetHands says into the current record, then WriteLine(true) once, on
+  // the values TakeOffset set and the other values of the last line read.
   void Process(bool& Balancing) final;
   // Splits the amount by the class's rule, TakeOffset, then Process(true).
   void Balance(const std::string& Account, const std::string& Amount) final;
