@@ -20,11 +20,12 @@ void YVision::WriteLine(bool offsetting) {
   Output({
       Quoted(Account()),
       Quoted("Payroll"),
-      Quoted(vb::Format(PeriodEnd(), "mmm") + "Pay"),
+      Quoted(vb::Format(PeriodEnd(), "mmm") + "Pay"),  // the period's month, however it was typed
       Quoted(SlashedDate(Value(InputRecord::kDate))),
       Plain(Net().ToText()),
       Plain(""),
   });
+  // An offsetting pass ends as a run does.
   if (offsetting) EndRun();
 }
 
