@@ -70,7 +70,13 @@ void ClassWriter::Process(bool& Balancing) {
   values_.assign(shape_.values, std::string());
   linesRead_ = 0;
   StartRun();
-  ReadInput();
+  try {
+    ReadInput();
+  } catch (...) {
+    // A run stopped by a failure has ended all the same.
+    EndRun();
+    throw;
+  }
   EndRun();
 }
 

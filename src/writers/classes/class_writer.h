@@ -134,7 +134,7 @@ class ClassWriter : public FinPacWriter {
   // At the start of every run, after the files are opened: the class's
   // counters and the values it fixes for the run.
   virtual void StartRun() {}
-  // After the last input line of a run.
+  // After the last input line of a run, also of one a failure stopped.
   virtual void EndRun() {}
   // The offsetting account and amounts into the line values (by default as
   // they are: the account as typed).
