@@ -21,6 +21,13 @@ inline std::string Record(const std::string& account, const std::string& debits,
 
 inline constexpr const char* kInBalance = "Journal Entry is in Balance!";
 
+// Text lines, each ended with CR LF.
+inline std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
 inline std::vector<std::string> SplitLines(const std::string& text) {
   std::vector<std::string> lines;
   for (std::size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)

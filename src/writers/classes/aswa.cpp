@@ -21,12 +21,15 @@ std::string DepartmentNumber(const std::string& value) {
 }  // namespace
 
 aswa::aswa(QvLedgerloom& window)
-    : ClassWriter(window, {.values = 10, .debit = kDebit, .credit = kCredit, .zeroText = "0"}) {}
+    : ClassWriter(window, {.values = 10,
+                           .debit = kDebit,
+                           .credit = kCredit,
+                           .zeroText = "0",
+                           .offsetHands = OffsetHands::Amounts}) {}
 
 void aswa::WriteLine(bool offsetting) {
   const vb::Currency net = Net();
   if (net.IsZero()) return;
-  if (offsetting) HandAmounts();
   const std::int64_t number = offsetting ? 1 : ++transactions_;
   Output({
       Plain(vb::CStr(number)),                  // trans #

@@ -67,6 +67,8 @@ RunState& ClassWriter::run() const { return window_.run; }
 
 void ClassWriter::Process(bool& Balancing) {
   if (Balancing) {
+    if (shape_.offsetHands != OffsetHands::Nothing) HandAmounts();
+    if (shape_.offsetHands == OffsetHands::AmountsAndAccount) curRecAcc(Account());
     WriteLine(true);
     return;
   }
@@ -79,7 +81,14 @@ void ClassWriter::Process(bool& Balancing) {
   skippedLines_.clear();
   blankLines_.clear();
   StartRun();
-  ReadInput();
+  try {
+    ReadInput();
+  } catch (...) {
+    // A run stopped by a failure has ended all the same.
+    EndRun();
+    throw;
+  }
+  EndRun();
 }
 
 void ClassWriter::Balance(const std::string& Account, const std::string& Amount) {
@@ -90,8 +99,13 @@ void ClassWriter::Balance(const std::string& Account, const std::string& Amount)
 
 void ClassWriter::FormatUI() { layout::Apply(window_, WindowLayout()); }
 
+layout::Layout ClassWriter::MessageLineLayout(std::string pattern, std::vector<std::string> samples) {
+  using namespace layout;
+  return {HideOptions(), Show({"lblMSG"}), Pattern(std::move(pattern)), Samples(std::move(samples))};
+}
+
 void ClassWriter::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
-  SetValue(shape_.account, account);
+  SetValue(shape_.account, shape_.trimOffsetAccount ? vb::Trim(account) : account);
   SetValue(shape_.debit, amounts.debit);
   SetValue(shape_.credit, amounts.credit);
 }
@@ -153,14 +167,13 @@ void ClassWriter::HandAmounts() {
   CurRecDebits(Debit());
 }
 
-bool ClassWriter::NonZeroOrOffset(bool offsetting) {
-  if (!offsetting) return !Net().IsZero();
-  HandAmounts();
-  curRecAcc(Account());
-  return true;
-}
+bool ClassWriter::NonZeroOrOffset(bool offsetting) const { return offsetting || !Net().IsZero(); }
 
 void ClassWriter::Output(const std::vector<Field>& fields) { WriteFields(window_, shape_.delimiter, fields); }
+
+void ClassWriter::OutputHeading(const std::vector<Field>& fields) {
+  WriteJournalLine(window_, JoinFields(fields, shape_.delimiter));
+}
 
 vb::Date ClassWriter::PeriodEnd() const { return window_.PeriodEnd(); }
 
@@ -211,6 +224,10 @@ bool ClassWriter::ReadNext() {
       break;
   }
   if (values_.size() < shape_.values) values_.resize(shape_.values);
+  if (shape_.emptyAmountsAreZero) {
+    for (std::size_t amount : {shape_.debit, shape_.credit})
+      if (values_[amount].empty()) values_[amount] = "0";
+  }
   TakeLine();
   return true;
 }

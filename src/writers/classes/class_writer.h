@@ -13,8 +13,8 @@
 // and, where it departs from the shared steps, StartRun() (counters and the
 // values a run fixes at its start), TakeLine() (values it changes as soon as
 // a line is read), TakeOffset() (how the typed account and amounts become its
-// line values) and ReadInput() (a class that stores the input before it
-// writes).
+// line values), ReadInput() (a class that stores the input before it writes)
+// and EndRun() (after the last line).
 #include <cstddef>
 #include <memory>
 #include <optional>
@@ -61,6 +61,14 @@ enum class OffsetSplit {
 OffsetAmounts SplitOffset(std::string_view amount, std::string_view zeroText,
                           OffsetSplit split = OffsetSplit::BySign);
 
+// What an offsetting pass hands to the current record (which BalanceJE
+// prepared) before the class writes its line.
+enum class OffsetHands {
+  Nothing,            // the record stands as BalanceJE prepared it
+  Amounts,            // the line's credit, then its debit
+  AmountsAndAccount,  // the same, then the line's account
+};
+
 // The form in which a class reads the payroll export (file 1).
 enum class ClassInput {
   CommaValues,  // comma lines, `values` values each (one line, however many reads)
@@ -83,6 +91,11 @@ struct ClassShape {
   // The offsetting entry's rule, and the text of its empty side.
   std::string_view zeroText = "0";
   OffsetSplit split = OffsetSplit::BySign;
+  // An empty debit or credit read becomes "0" before anything uses it.
+  bool emptyAmountsAreZero = false;
+  // The offsetting account loses its surrounding blanks.
+  bool trimOffsetAccount = false;
+  OffsetHands offsetHands = OffsetHands::Nothing;
 };
 
 // Comma lines that carry `own` values of the package's own after the
@@ -91,13 +104,24 @@ struct ClassShape {
 // shape is `shape`'s.
 ClassShape OwnValues(std::size_t own, std::size_t account, ClassShape shape = {});
 
+// A comma line of ten values: the record's values up to the account, a
+// column of the package's own, then hours, debit and credit.
+struct TenValueLine {
+  static constexpr std::size_t kOwnColumn = InputRecord::kHours;
+  static constexpr std::size_t kHours = kOwnColumn + 1;
+  static constexpr std::size_t kDebit = kOwnColumn + 2;
+  static constexpr std::size_t kCredit = kOwnColumn + 3;
+  static constexpr std::size_t kValues = kCredit + 1;
+};
+
 class ClassWriter : public FinPacWriter {
  public:
   // Balancing false: InitFiles (unless the run opened the files), StartRun,
   // then every input line: its values, a fresh current record holding the
   // line's account and amounts (credit, then debit, then account), and
-  // WriteLine(false). Balancing true: WriteLine(true) once, on the values
-  // TakeOffset set and the other values of the last line read.
+  // WriteLine(false); then EndRun. Balancing true: what the shape's
+  // offsetHands says into the current record, then WriteLine(true) once, on
+  // the values TakeOffset set and the other values of the last line read.
   void Process(bool& Balancing) final;
   // Splits the amount by the class's rule, TakeOffset, then Process(true).
   void Balance(const std::string& Account, const std::string& Amount) final;
@@ -117,6 +141,8 @@ class ClassWriter : public FinPacWriter {
   // At the start of every run, after the files are opened: the class's
   // counters and the values it fixes for the run.
   virtual void StartRun() {}
+  // After the last input line of a run, also of one a failure stopped.
+  virtual void EndRun() {}
   // The offsetting account and amounts into the line values (by default as
   // they are: the account as typed).
   virtual void TakeOffset(const std::string& account, const OffsetAmounts& amounts);
@@ -137,6 +163,10 @@ class ClassWriter : public FinPacWriter {
   void WriteInputLine(std::size_t lineNumber);
   // The number of the input line (or record) last read.
   std::size_t LineNumber() const { return linesRead_; }
+
+  // The layout most classes have: no entry options, the message line shown,
+  // the input files that `pattern` matches listed, then the sample lines.
+  static layout::Layout MessageLineLayout(std::string pattern, std::vector<std::string> samples);
 
   // --- The line in hand. ---
   const std::string& Value(std::size_t index) const;
@@ -174,12 +204,13 @@ class ClassWriter : public FinPacWriter {
   // The line's credit, then its debit, into the current record.
   void HandAmounts();
   // For a class that leaves out the lines that net to zero: whether the
-  // line is written. An offsetting line always is, and hands its amounts
-  // and account to the current record first (an input line's were handed
-  // when it was read).
-  bool NonZeroOrOffset(bool offsetting);
+  // line is written. An offsetting line always is.
+  bool NonZeroOrOffset(bool offsetting) const;
   // The fields joined with the class's delimiter, through WriteOutputRec.
   void Output(const std::vector<Field>& fields);
+  // The same, to the journal only: a heading line that carries no amount
+  // counts nothing and has no audit line.
+  void OutputHeading(const std::vector<Field>& fields);
   // The period ending date of the window.
   vb::Date PeriodEnd() const;
 

@@ -15,7 +15,7 @@ std::string ZeroAsNought(const std::string& amount) { return vb::Trim(amount) ==
 }  // namespace
 
 NetSuite2::NetSuite2(QvLedgerloom& window)
-    : ClassWriter(window, {.input = ClassInput::Records, .zeroText = "0.00"}) {}
+    : ClassWriter(window, {.input = ClassInput::Records, .zeroText = "0.00", .offsetHands = OffsetHands::AmountsAndAccount}) {}
 
 // The account field splits at its first comma; one without a comma is all
 // account, with no department.

@@ -2,11 +2,12 @@
 
 #include "engine/catalog.h"
 #include "platform/vb/format.h"
-#include "platform/vb/text.h"
 
 namespace qvl {
 
-PEM::PEM(QvLedgerloom& window) : ClassWriter(window, {.zeroText = "0.00"}) {}
+PEM::PEM(QvLedgerloom& window)
+    : ClassWriter(window,
+                  {.zeroText = "0.00", .trimOffsetAccount = true, .offsetHands = OffsetHands::AmountsAndAccount}) {}
 
 void PEM::WriteLine(bool offsetting) {
   if (!NonZeroOrOffset(offsetting)) return;
@@ -16,10 +17,6 @@ void PEM::WriteLine(bool offsetting) {
       Quoted(vb::Format(PeriodEnd(), "mmddyy")),
       Quoted(vb::Format(net, "0.00")),
   });
-}
-
-void PEM::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
-  ClassWriter::TakeOffset(vb::Trim(account), amounts);
 }
 
 layout::Layout PEM::WindowLayout() const {

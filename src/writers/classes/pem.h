@@ -15,7 +15,6 @@ class PEM final : public ClassWriter {
  private:
   void WriteLine(bool offsetting) override;
   layout::Layout WindowLayout() const override;
-  void TakeOffset(const std::string& account, const OffsetAmounts& amounts) override;
 };
 
 void RegisterPEM(FinPacCatalog& catalog);

@@ -6,7 +6,8 @@
 
 namespace qvl {
 
-Trident::Trident(QvLedgerloom& window) : ClassWriter(window, {.zeroText = "0.00"}) {}
+Trident::Trident(QvLedgerloom& window)
+    : ClassWriter(window, {.zeroText = "0.00", .offsetHands = OffsetHands::AmountsAndAccount}) {}
 
 // An empty amount is a written zero, on the line and in the audit trail.
 void Trident::TakeLine() {

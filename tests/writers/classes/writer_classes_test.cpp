@@ -14,13 +14,6 @@
 namespace qvl::test {
 namespace {
 
-// Comma input lines, each ended with CR LF.
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 // A standard nine-value line dated 11/30/2026.
 std::string Nine(const std::string& account, const std::string& debit, const std::string& credit) {
   return "123,20261130,01,02,03," + account + ",1.00," + debit + "," + credit;
