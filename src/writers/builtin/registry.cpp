@@ -3,6 +3,7 @@
 #include "writers/builtin/accpac.h"
 #include "writers/builtin/accpac_draymor.h"
 #include "writers/classes/writer_classes.h"
+#include "writers/workbook/workbook_classes.h"
 
 namespace qvl {
 
@@ -10,6 +11,7 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterAccPacWriters(catalog);
   RegisterAccPacDraymorWriter(catalog);
   RegisterWriterClasses(catalog);
+  RegisterWorkbookClasses(catalog);
 }
 
 }  // namespace qvl

@@ -64,7 +64,17 @@ void ClassWriter::Process(bool& Balancing) {
   values_.assign(shape_.values, std::string());
   linesRead_ = 0;
   StartRun();
-  ReadInput();
+  try {
+    ReadInput();
+  } catch (...) {
+    try {
+      EndRun();
+    } catch (...) {
+      // The line that failed is what the operator is told about.
+    }
+    throw;
+  }
+  EndRun();
 }
 
 void ClassWriter::Balance(const std::string& Account, const std::string& Amount) {
@@ -148,7 +158,7 @@ void ClassWriter::WriteInputLine() {
   // else: no field is left over from an earlier line or run.
   r.curRec = InputRecord();
   HandAmounts();
-  curRecAcc(Account());
+  if (shape_.handsAccount) curRecAcc(Account());
   try {
     WriteLine(false);
   } catch (const FileError&) {

@@ -11,8 +11,9 @@
 //   WriteLine(offsetting)  its one line from the line values (Output()),
 //   WindowLayout()         its controls, captions, pattern and sample lines,
 // and, where it departs from the shared steps, StartRun() (counters and the
-// values a run fixes at its start) and TakeOffset() (how the typed account
-// and amounts become its line values).
+// values a run fixes at its start), EndRun() (what it completes after the
+// last line) and TakeOffset() (how the typed account and amounts become its
+// line values).
 #include <cstddef>
 #include <memory>
 #include <stdexcept>
@@ -79,6 +80,9 @@ struct ClassShape {
   // The offsetting entry's rule, and the text of its empty side.
   std::string_view zeroText = "0";
   OffsetSplit split = OffsetSplit::BySign;
+  // Whether each line's account goes into the current record beside its
+  // amounts (a package that hands over its amounts alone leaves it blank).
+  bool handsAccount = true;
 };
 
 class ClassWriter : public FinPacWriter {
@@ -107,6 +111,9 @@ class ClassWriter : public FinPacWriter {
   // At the start of every run, after the files are opened: the class's
   // counters and the values it fixes for the run.
   virtual void StartRun() {}
+  // After the last input line, or after a line that failed (the failure is
+  // then the one reported): what the class completes once per run.
+  virtual void EndRun() {}
   // The offsetting account and amounts into the line values (by default as
   // they are: the account as typed).
   virtual void TakeOffset(const std::string& account, const OffsetAmounts& amounts);
