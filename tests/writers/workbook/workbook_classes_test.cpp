@@ -188,6 +188,157 @@ TEST_F(WorkbookClassTest, SapInputOfZeroNetsGivesAnEmptyWorkbookInBalance) {
   EXPECT_EQ(LastTitle(), kInBalance);
 }
 
+// ---- SyteLine ----
+
+constexpr const char* kSyteLine = "SyteLine";
+constexpr const char* kSyteLineBook = "SyteLine_Nov3026.xls";
+
+std::string Ten(const std::string& account, const std::string& description, const std::string& debit,
+                const std::string& credit) {
+  return "123,20261130,01,02,03," + account + "," + description + ",8," + debit + "," + credit;
+}
+
+// Rows of the fixed journal, written from its layout: row number, then
+// columns A to D as far as they hold anything.
+using FrameRows = std::vector<std::pair<int, std::vector<std::string>>>;
+
+void ExpectRows(const Table& cells, const FrameRows& rows) {
+  for (const auto& [row, expected] : rows) {
+    ASSERT_LE(static_cast<std::size_t>(row), cells.size());
+    EXPECT_EQ(cells[static_cast<std::size_t>(row) - 1], expected) << "row " << row;
+  }
+}
+
+TEST_F(WorkbookClassTest, SyteLineFillsItsFixedFrameFromTheLinesWhoseAccountAndDescriptionMatch) {
+  PrepareLines(kSyteLine, {Ten("6050-10", "Salary", "1000.00", ".00"),
+                           Ten("6051-10", "Vacation", "200.00", ""),
+                           Ten("6050-10", "salary", "999.00", ".00"),  // letter case counts
+                           Ten("6050-20", "\"  Vacation \"", "5.00", ".00"),  // blanks around do not
+                           Ten("2215", "TFB/DB (14)", "50.00", ".00"),  // shown against 2245
+                           Ten("2245", "TFB/DB (14)", "7.00", ".00"),   // in no row
+                           Ten("6103-11", "Pretax Dental", "30.00", ".00"),
+                           Ten("6103-11", "ER Med Flex", "20.00", ".00"),
+                           Ten("1128", "Net Payroll", ".00", "1200.00"),
+                           Ten("9999", "Salary", "1.00", ".00"),  // in no row
+                           Ten("2250", "\"401K - FC1, FC3, FC5, FC8\"", ".00", "100.00"),
+                           Ten("6107-65", "\"Pension Match - FC1, FC3, FC5, FC8\"", "12.34", ".00"),
+                           Ten("1035", "ER Medicare", "15.00", "")});
+  Run();
+
+  const Table cells = Cells(kSyteLineBook);
+  EXPECT_EQ(cells.size(), 206u);
+  ExpectRows(cells, {
+      {1, {"T:GENERAL"}},
+      {2, {"T:ENTRY", "", "T:ACCOUNT"}},
+      {3, {"T:NUMBER", "T:DESCRIPTION", "T:NUMBER", "T:DECEMBER"}},
+      {4, {}},
+      {5, {"T:AJ12", "T:Salary Payroll"}},
+      {6, {"", "T:Salary Payroll", "T:6050-10", "N:1000"}},
+      {7, {"", "T:Salary Payroll - OT", "T:6051-10", "N:200"}},
+      {8, {"", "T:Salary Payroll", "T:6050-20", "N:5"}},
+      {37, {"", "T:Salary Payroll - OT", "T:6051-110", "N:0"}},
+      {38, {"", "T:Medical", "T:6103-10", "N:0"}},
+      {39, {"", "T:Medical", "T:6103-11", "N:30"}},
+      {60, {"", "T:Medical", "T:6103-110", "N:0"}},
+      {61, {"", "T:Salary Payroll", "T:1128", "N:-1200"}},
+      {62, {"", "T:Salary Payroll", "T:1035", "N:0"}},
+      {63, {"", "T:Salary Payroll", "T:1125", "N:0"}},
+      {64, {"", "T:Misc Deduction", "T:6101-10", "N:0"}},
+      {65, {"", "T:United Way", "T:2180", "N:0"}},
+      {66, {"", "T:Employee Purchase", "T:6101-10", "N:0"}},
+      {71, {"", "T:Employee Purchase", "T:6101-95", "N:0"}},
+      {72, {"", "T:EE Life", "T:2215", "N:0"}},
+      {74, {"", "T:401(k)", "T:2250", "N:-100"}},
+      {80, {"", "T:ER TFB (31)", "T:2245", "N:50"}},
+      {81, {}},
+      {82, {"T:AJ13", "T:Employer Taxes"}},
+      {83, {"", "T:FICA Tax - Salary", "T:6113-10", "N:0"}},
+      {105, {"", "T:FICA Tax - Salary", "T:6113-110", "N:0"}},
+      {106, {"", "T:FICA Tax - Salary", "T:1035", "N:15"}},
+      {108, {"", "T:Unemployment Tax - Salary", "T:6111-10", "N:0"}},
+      {132, {"", "T:Unemployment Tax - Salary", "T:1128", "N:0"}},
+      {133, {}},
+      {134, {"T:AJ14", "T:Profit Sharing"}},
+      {135, {"", "T:Profit Sharing", "T:2450", "N:84.35"}},
+      {136, {"", "T:Profit Sharing", "T:6100-10", "N:84"}},
+      {137, {"", "T:Profit Sharing", "T:6100-20", "N:0.35"}},
+      {151, {"", "T:Profit Sharing", "T:6100-110", "N:0"}},
+      {153, {"T:AJ15", "T:Employer 401(k) Match"}},
+      {162, {"", "T:Employer 401(k) Match", "T:6107-65", "N:12.34"}},
+      {178, {"", "T:Employer 401(k) Match", "T:6107-110", "N:0"}},
+      {179, {"", "T:Employer 401(k) Match", "T:2250", "N:0"}},
+      {181, {"T:AJ16", "T:Employer Share Flex Plan"}},
+      {183, {"", "T:Employer Share Flex Plan", "T:6103-11", "N:20"}},
+      {202, {"", "T:Employer Share Flex Plan", "T:6103-105", "N:0"}},
+      {203, {"", "T:Employer Share Flex Plan", "T:6103-100", "N:0"}},
+      {205, {"", "T:Employer Share Flex Plan", "T:2218", "N:0"}},
+      {206, {"T:EOF"}},
+  });
+  // 192 journal rows, each with its account and amount.
+  int journalRows = 0;
+  for (const auto& row : cells) journalRows += row.size() == 4 && row[0].empty() ? 1 : 0;
+  EXPECT_EQ(journalRows, 192);
+
+  const workbook::Worksheet sheet = Sheet(kSyteLineBook);
+  EXPECT_EQ(sheet.Cells(135, 4).Formula(), "=SUM(D136:D151)");
+  EXPECT_EQ(sheet.Cells(61, 4).Text(), "(1,200.00)");
+  EXPECT_EQ(sheet.Cells(6, 4).Text(), "1,000.00");
+  EXPECT_EQ(sheet.Cells(62, 4).Text(), "0.00");
+  for (int row = 1; row <= 206; ++row) {
+    const bool head = row == 5 || row == 82 || row == 134 || row == 153 || row == 181;
+    EXPECT_EQ(sheet.Cells(row, 2).Font().Bold(), head) << "row " << row;
+    EXPECT_EQ(sheet.Range("A" + std::to_string(row) + ":D" + std::to_string(row)).Borders(workbook::xlEdgeBottom).LineStyle() ==
+                  workbook::xlContinuous,
+              head)
+        << "row " << row;
+  }
+  EXPECT_EQ(sheet.Range("D5").Borders(workbook::xlEdgeBottom).Weight(), workbook::xlThick);
+  EXPECT_EQ(sheet.Cells(1000, 4).NumberFormat(), "#,##0.00;(#,##0.00);0.00");
+
+  // Every line has its audit line, an empty amount as 0; nothing counts.
+  EXPECT_EQ(SplitLines(Audit()).size(), 13u);
+  EXPECT_EQ(SplitLines(Audit())[1], std::string(36, ' ') + "200.00        0             ");
+  EXPECT_EQ(Shown().back(),
+            "Journal Entry is in Balance! | Journal Entry:  c:\\gl\\SyteLine_Nov3026.xls\ris now ready for Posting to "
+            "your SyteLine General Ledger.\r\ran Audit Trail of the prepared transactions can be found in:\r        "
+            "c:\\gl\\Audit_trail.txt");
+}
+
+TEST_F(WorkbookClassTest, SyteLineTakesEveryLineOfARunAndNothingOfAnEarlierRun) {
+  // Far more lines than the sheet has rows: every one counts.
+  PrepareLines(kSyteLine, std::vector<std::string>(2500, Ten("6050-20", "Salary", "1.00", ".00")));
+  Run();
+  Table cells = Cells(kSyteLineBook);
+  EXPECT_EQ(cells[7][3], "N:2500");
+  EXPECT_EQ(cells[136][3], "N:175");
+
+  PrepareLines(kSyteLine, {Ten("6050-10", "Adjustment", "10.00", ".00")});
+  window->txtJourRef.SetText("0");
+  Run();
+  cells = Cells(kSyteLineBook);
+  EXPECT_EQ(cells[5][3], "N:10");
+  EXPECT_EQ(cells[7][3], "N:0");
+  EXPECT_EQ(cells[135][3], "N:0");
+  EXPECT_EQ(cells[134][3], "N:0");
+  EXPECT_EQ(SplitLines(Audit()).size(), 1u);
+}
+
+TEST_F(WorkbookClassTest, SyteLineLayoutOffersTheRateAndItsOffsetWritesNothing) {
+  PrepareLines(kSyteLine, {Ten("6050-10", "Salary", "10.00", ".00")});
+  Run();
+  window->txtJourRef.SetText("abc");
+  Object(kSyteLine).FormatUI();
+  EXPECT_EQ(window->txtJourRef.Text(), ".07");
+  EXPECT_TRUE(window->txtJourRef.Visible());
+  EXPECT_EQ(window->lblJourRef.Caption(), "Profit Share Rate");
+  EXPECT_TRUE(window->lblJourRef.Visible());
+
+  const std::string audit = Audit();
+  Object(kSyteLine).Balance("1000", "5");
+  EXPECT_EQ(Shown().back(), "QvLedgerloom | Not balanced");
+  EXPECT_EQ(Audit(), audit);
+}
+
 // ---- Every package: failures ----
 
 TEST_F(WorkbookClassTest, AWorkbookThatCannotBeSavedIsReportedAndNeverReadyForPosting) {
