@@ -12,9 +12,9 @@ namespace {
 
 constexpr std::size_t kDate = InputRecord::kDate;
 
-const char* const kColumnNames[] = {"Reference Number", "Reference Date", "Description", "Period",
-                                    "Year",             "Journal ID",     "Reverse Entry", "Account",
-                                    "Activity ID",      "Line Description", "Debit",     "Credit"};
+const char* const kColumnNames[] = {
+    "Reference Number", "Reference Date", "Description", "Period",           "Year",  "Journal ID",
+    "Reverse Entry",    "Account",        "Activity ID", "Line Description", "Debit", "Credit"};
 
 }  // namespace
 
@@ -25,7 +25,6 @@ std::string EPrise::WorkbookName() const {
 }
 
 void EPrise::StartRun() {
-  offsetTaken_ = false;
   NewWorkbook();
   epRowNum = 1;
   int column = 0;
@@ -51,9 +50,9 @@ void EPrise::WriteRow(int row, const std::string& debit, const std::string& cred
 void EPrise::WriteLine(bool offsetting) {
   QvLedgerloom& w = window();
   if (offsetting) {
-    if (!offsetTaken_) return;
-    offsetTaken_ = false;
-    WriteRow(RowBelowRowsInUse(), Debit(), Credit());
+    const std::optional<int> row = OffsetRow();
+    if (!row) return;
+    WriteRow(*row, Debit(), Credit());
     Save();
     HandLine();
     WriteOutputRec(w);
@@ -80,11 +79,9 @@ void EPrise::Save() {
 void EPrise::EndRun() { Save(); }
 
 void EPrise::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
-  offsetTaken_ = false;
   // The date stays that of the last line read.
   ClassWriter::TakeOffset(account, amounts);
   ReopenWorkbook();
-  offsetTaken_ = true;
 }
 
 layout::Layout EPrise::WindowLayout() const {

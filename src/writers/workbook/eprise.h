@@ -28,7 +28,6 @@ class EPrise final : public WorkbookClass {
   void Save();
 
   std::int64_t epRowNum = 1;  // the last row written; 1 is the row of column names
-  bool offsetTaken_ = false;
 };
 
 void RegisterEPrise(FinPacCatalog& catalog);

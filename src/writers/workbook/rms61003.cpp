@@ -31,18 +31,14 @@ vb::Date WeekEnding(const vb::Date& date) { return vb::DateAdd(vb::Interval::Day
 }  // namespace
 
 RMS61003::RMS61003(QvLedgerloom& window)
-    : WorkbookClass(window, {.values = 11,
-                             .account = kSegment1,
-                             .debit = kDebits,
-                             .credit = kCredits,
-                             .handsAccount = false}) {}
+    : WorkbookClass(
+          window, {.values = 11, .account = kSegment1, .debit = kDebits, .credit = kCredits, .handsAccount = false}) {}
 
 std::string RMS61003::WorkbookName() const {
   return window().cmboCoNum.Text() + "_" + PeriodEndAs(window(), "mmmddyy") + ".xls";
 }
 
 void RMS61003::StartRun() {
-  offsetTaken_ = false;
   NewWorkbook();
   row_ = 0;
   balance_ = {};
@@ -74,9 +70,9 @@ void RMS61003::WriteLine(bool offsetting) {
     w.lblMSG.SetCaption("Running Balance: " + balance_.ToText());
     return;
   }
-  if (!offsetTaken_) return;
-  offsetTaken_ = false;
-  WriteRow(RowBelowRowsInUse());
+  const std::optional<int> row = OffsetRow();
+  if (!row) return;
+  WriteRow(*row);
   SaveWorkbook();
   balance_ += Net();
   // The current record stays as the offsetting entry prepared it.
@@ -87,7 +83,6 @@ void RMS61003::WriteLine(bool offsetting) {
 void RMS61003::EndRun() { SaveWorkbook(); }
 
 void RMS61003::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
-  offsetTaken_ = false;
   const std::size_t first = vb::InStr(account, ",");
   const std::size_t second = first == 0 ? 0 : vb::InStr(first + 1, account, ",");
   if (second == 0) {
@@ -106,7 +101,6 @@ void RMS61003::TakeOffset(const std::string& account, const OffsetAmounts& amoun
   SetValue(kDebits, amounts.debit);
   SetValue(kCredits, amounts.credit);
   ReopenWorkbook();
-  offsetTaken_ = true;
 }
 
 layout::Layout RMS61003::WindowLayout() const {

@@ -24,9 +24,8 @@ class RMS61003 final : public WorkbookClass {
 
   void WriteRow(int row) const;
 
-  std::int64_t row_ = 0;      // the last row written by the run
-  vb::Currency balance_;      // debits minus credits of the rows written
-  bool offsetTaken_ = false;  // the offsetting row has its account and workbook
+  std::int64_t row_ = 0;  // the last row written by the run
+  vb::Currency balance_;  // debits minus credits of the rows written
 };
 
 void RegisterRMS61003(FinPacCatalog& catalog);

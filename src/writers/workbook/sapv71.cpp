@@ -21,7 +21,6 @@ std::string SAPv71::WorkbookName() const {
 }
 
 void SAPv71::StartRun() {
-  offsetTaken_ = false;
   window().lblMSG.Show();
   NewWorkbook();
   rowCount = 0;
@@ -40,9 +39,9 @@ void SAPv71::WriteRow(int row) const {
 void SAPv71::WriteLine(bool offsetting) {
   QvLedgerloom& w = window();
   if (offsetting) {
-    if (!offsetTaken_) return;
-    offsetTaken_ = false;
-    WriteRow(RowBelowRowsInUse());
+    const std::optional<int> row = OffsetRow();
+    if (!row) return;
+    WriteRow(*row);
     Complete();
     HandLine();
     WriteOutputRec(w);
@@ -63,11 +62,9 @@ void SAPv71::Complete() {
 void SAPv71::EndRun() { Complete(); }
 
 void SAPv71::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
-  offsetTaken_ = false;
   // Company and date stay those of the last record read.
   ClassWriter::TakeOffset(vb::Trim(account), amounts);
   ReopenWorkbook();
-  offsetTaken_ = true;
 }
 
 layout::Layout SAPv71::WindowLayout() const {

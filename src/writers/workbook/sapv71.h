@@ -27,7 +27,6 @@ class SAPv71 final : public WorkbookClass {
 
   std::int64_t rowCount = 0;  // the last row written
   std::int64_t records_ = 0;  // records read by the run
-  bool offsetTaken_ = false;
 };
 
 void RegisterSAPv71(FinPacCatalog& catalog);

@@ -26,11 +26,11 @@ using Divisions = std::initializer_list<int>;
 using Names = std::vector<std::string_view>;
 
 constexpr Divisions kSalaryDivisions = {10, 20, 40, 45, 50, 60, 70, 74, 80, 82, 83, 84, 95, 100, 105, 110};
-constexpr Divisions kCostDivisions = {10, 11, 20, 30, 40, 45, 50, 60, 70, 74, 75, 76,
+constexpr Divisions kCostDivisions = {10, 11, 20, 30, 40, 45, 50, 60, 70,  74,  75, 76,
                                       79, 80, 81, 82, 83, 84, 90, 95, 100, 105, 110};
-constexpr Divisions kMatchDivisions = {10, 11, 20, 30, 40, 45, 50, 60, 65, 70, 73, 74, 75,
+constexpr Divisions kMatchDivisions = {10, 11, 20, 30, 40, 45, 50, 60, 65, 70,  73,  74, 75,
                                        76, 79, 80, 81, 82, 83, 84, 90, 95, 100, 105, 110};
-constexpr Divisions kFlexDivisions = {10, 11, 20, 30, 40, 45, 50, 60, 70, 74, 75, 76,
+constexpr Divisions kFlexDivisions = {10, 11, 20, 30, 40, 45, 50, 60, 70,  74,  75, 76,
                                       79, 80, 81, 82, 83, 84, 90, 95, 105, 100, 110};
 constexpr Divisions kPurchaseDivisions = {10, 45, 83, 84, 90, 95};
 
@@ -53,14 +53,15 @@ struct AccountRow {
 };
 using Rows = std::vector<AccountRow>;
 
-std::string Divisional(std::string_view base, int division) { return std::string(base) + "-" + std::to_string(division); }
+std::string Divisional(std::string_view base, int division) {
+  return std::string(base) + "-" + std::to_string(division);
+}
 
 void Add(Rows& rows, std::string_view description, std::string_view account, const Names& names) {
   rows.push_back({std::string(description), std::string(account), std::string(account), names});
 }
 
-void ForEach(Rows& rows, Divisions divisions, std::string_view description, std::string_view base,
-             const Names& names) {
+void ForEach(Rows& rows, Divisions divisions, std::string_view description, std::string_view base, const Names& names) {
   for (int d : divisions) Add(rows, description, Divisional(base, d), names);
 }
 
@@ -117,11 +118,8 @@ Rows EmployerFlex() {
 }  // namespace
 
 SyteLine::SyteLine(QvLedgerloom& window)
-    : WorkbookClass(window, {.values = 10,
-                             .account = kAccount,
-                             .debit = kDebits,
-                             .credit = kCredits,
-                             .handsAccount = false}) {}
+    : WorkbookClass(window,
+                    {.values = 10, .account = kAccount, .debit = kDebits, .credit = kCredits, .handsAccount = false}) {}
 
 std::string SyteLine::WorkbookName() const { return "SyteLine_" + PeriodEndAs(window(), "mmmddyy") + ".xls"; }
 
@@ -194,10 +192,9 @@ void SyteLine::EndRun() {
   const int total = ++row;
   WriteAccountRow("Profit Sharing", "2450", "", total);
   for (int d : kSalaryDivisions) {
-    const vb::Currency salary = SumAccountByDesc(Divisional("6050", d), kSalaryNames) +
-                                SumAccountByDesc(Divisional("6051", d), kSalaryNames);
-    WriteAccountRow("Profit Sharing", Divisional("6100", d), vb::Format(salary * ProfitShareRate, kAmountMask),
-                    ++row);
+    const vb::Currency salary =
+        SumAccountByDesc(Divisional("6050", d), kSalaryNames) + SumAccountByDesc(Divisional("6051", d), kSalaryNames);
+    WriteAccountRow("Profit Sharing", Divisional("6100", d), vb::Format(salary * ProfitShareRate, kAmountMask), ++row);
   }
   xlSheet.Cells(total, 4).Value("=SUM(D" + std::to_string(total + 1) + ":D" + std::to_string(row) + ")");
   row += 2;

@@ -39,8 +39,7 @@ class SyteLine final : public WorkbookClass {
   layout::Layout WindowLayout() const override;
   std::string WorkbookName() const override;
 
-  void WriteAccountRow(std::string_view description, std::string_view account, std::string_view amount,
-                       int row) const;
+  void WriteAccountRow(std::string_view description, std::string_view account, std::string_view amount, int row) const;
   void SectionHead(int row, std::string_view code, std::string_view title) const;
 
   std::vector<GLRec> GLRecs;  // the lines of the current run

@@ -40,6 +40,13 @@ void WorkbookClass::ReopenWorkbook() {
   xlSheet = xlBook.Worksheets(1);
   xlApp.DisplayAlerts(false);
   xlApp.Visible(false);
+  reopened_ = true;
+}
+
+std::optional<int> WorkbookClass::OffsetRow() {
+  if (!reopened_) return std::nullopt;
+  reopened_ = false;
+  return RowBelowRowsInUse();
 }
 
 void WorkbookClass::SaveWorkbook() {
@@ -62,6 +69,7 @@ void WorkbookClass::ReleaseWorkbook() noexcept {
     // Nothing is left to keep: forgetting the application is enough.
   }
   running_ = false;
+  reopened_ = false;
   xlSheet = {};
   xlBook = {};
   xlApp = {};

@@ -4,6 +4,7 @@
 // under the package's name in the output folder (which the result message
 // then names), and the offsetting entry appended as one more row of the
 // saved workbook, below the rows in use.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,13 +29,15 @@ class WorkbookClass : public ClassWriter {
   void NewWorkbook();
   // The saved workbook of the run, reopened for an offsetting row.
   void ReopenWorkbook();
+  // The row the offsetting row goes to, below the rows in use of the
+  // reopened workbook; nullopt when no workbook was reopened for it (the
+  // offset was refused), so that nothing is written.
+  std::optional<int> OffsetRow();
   // Saves the workbook under its name, which becomes the run's OUTFile, and
   // ends the application. A failed save is an error naming the workbook.
   void SaveWorkbook();
   // Ends the application without saving (nothing when none is running).
   void ReleaseWorkbook() noexcept;
-  // The row below the last row that holds anything (1 on an empty sheet).
-  int RowBelowRowsInUse() const;
 
   // A cell holding the text as text, leading zeros and all.
   void PutText(int row, int column, std::string_view text) const;
@@ -50,7 +53,11 @@ class WorkbookClass : public ClassWriter {
   workbook::Worksheet xlSheet;
 
  private:
+  // The row below the last row that holds anything (1 on an empty sheet).
+  int RowBelowRowsInUse() const;
+
   bool running_ = false;
+  bool reopened_ = false;  // a workbook is open for one offsetting row
 };
 
 // A line's "yyyymmdd" date; a text that is no such date is a type mismatch.

@@ -47,9 +47,7 @@ class WorkbookClassTest : public WritersRunTest {
     }
     return ours;
   }
-  FinPacWriter& Object(const std::string& package) {
-    return *RunWriterOf(*window, *catalog.Find(package));
-  }
+  FinPacWriter& Object(const std::string& package) { return *RunWriterOf(*window, *catalog.Find(package)); }
 };
 
 // ---- RMS 6.10.03 ----
@@ -58,19 +56,18 @@ constexpr const char* kRms = "RMS 6.10.03";
 constexpr const char* kRmsBook = "123_Nov3026.xls";
 
 TEST_F(WorkbookClassTest, RmsWritesOneRowPerLineWithTheWeekEndingSaturdayAndTheNet) {
-  PrepareLines(kRms, {"MNL1,20261126,01,02,03,1006,0,90,1.00,25.00,388.86",   // a Thursday
-                      "MNL1,20261128,01,02,03,2110,013,90,1.00,300.00,.00",   // a Saturday
-                      "MNL1,20261129,01,02,03,0900,00,90,1.00,abc,10.00"});   // a Sunday; no number is 0
+  PrepareLines(kRms, {"MNL1,20261126,01,02,03,1006,0,90,1.00,25.00,388.86",  // a Thursday
+                      "MNL1,20261128,01,02,03,2110,013,90,1.00,300.00,.00",  // a Saturday
+                      "MNL1,20261129,01,02,03,0900,00,90,1.00,abc,10.00"});  // a Sunday; no number is 0
   boxes.QueueAnswer(dialogs::kNo);
   Run();
 
-  EXPECT_EQ(Cells(kRmsBook),
-            (Table{{"T:GL1", "N:2026", "N:11", "T:1006", "T:0", "T:90", "T:pr we 112126", kToday, "D:46352",
-                    "T:Payco 11/26/26", "N:-363.86"},
-                   {"T:GL1", "N:2026", "N:11", "T:2110", "T:013", "T:90", "T:pr we 112826", kToday, "D:46354",
-                    "T:Payco 11/28/26", "N:300"},
-                   {"T:GL1", "N:2026", "N:11", "T:0900", "T:00", "T:90", "T:pr we 112826", kToday, "D:46355",
-                    "T:Payco 11/29/26", "N:-10"}}));
+  EXPECT_EQ(Cells(kRmsBook), (Table{{"T:GL1", "N:2026", "N:11", "T:1006", "T:0", "T:90", "T:pr we 112126", kToday,
+                                     "D:46352", "T:Payco 11/26/26", "N:-363.86"},
+                                    {"T:GL1", "N:2026", "N:11", "T:2110", "T:013", "T:90", "T:pr we 112826", kToday,
+                                     "D:46354", "T:Payco 11/28/26", "N:300"},
+                                    {"T:GL1", "N:2026", "N:11", "T:0900", "T:00", "T:90", "T:pr we 112826", kToday,
+                                     "D:46355", "T:Payco 11/29/26", "N:-10"}}));
   EXPECT_EQ(Sheet(kRmsBook).Cells(1, 9).Text(), "11/26/2026");
   EXPECT_EQ(window->lblMSG.Caption(), "Running Balance: -73.86");
   // No text journal: the result names the workbook.
@@ -82,8 +79,8 @@ TEST_F(WorkbookClassTest, RmsWritesOneRowPerLineWithTheWeekEndingSaturdayAndTheN
 }
 
 TEST_F(WorkbookClassTest, RmsSecondRunStartsAtRowOneAndAnEmptyInputLeavesTheCaption) {
-  PrepareLines(kRms, {"MNL1,20261126,01,02,03,1006,0,90,1.00,25.00,.00",
-                      "MNL1,20261126,01,02,03,1010,0,90,1.00,.00,25.00"});
+  PrepareLines(kRms,
+               {"MNL1,20261126,01,02,03,1006,0,90,1.00,25.00,.00", "MNL1,20261126,01,02,03,1010,0,90,1.00,.00,25.00"});
   Run();
   PrepareLines(kRms, {"MNL1,20261127,01,02,03,2000,1,2,1.00,5.00,5.00"});
   Run();
@@ -100,8 +97,8 @@ TEST_F(WorkbookClassTest, RmsSecondRunStartsAtRowOneAndAnEmptyInputLeavesTheCapt
 }
 
 TEST_F(WorkbookClassTest, RmsLineWithoutADateStopsTheRunKeepingTheRowsBeforeIt) {
-  PrepareLines(kRms, {"MNL1,20261126,01,02,03,1006,0,90,1.00,25.00,.00",
-                      "MNL1,2026113,01,02,03,1010,0,90,1.00,.00,25.00"});
+  PrepareLines(kRms,
+               {"MNL1,20261126,01,02,03,1006,0,90,1.00,25.00,.00", "MNL1,2026113,01,02,03,1010,0,90,1.00,.00,25.00"});
   Run();
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].prompt,
@@ -118,16 +115,15 @@ const std::vector<std::string> kEnterpriseNames = {
     "T:Reference Number", "T:Reference Date", "T:Description", "T:Period",           "T:Year",  "T:Journal ID",
     "T:Reverse Entry",    "T:Account",        "T:Activity ID", "T:Line Description", "T:Debit", "T:Credit"};
 
-std::vector<std::string> EnterpriseRow(const char* date, const char* account, const char* debit,
-                                       const char* credit) {
-  return {"T:1126Nimbrel", date, "T:NovPR", "N:11", "N:2026", "T:GL", "T:NO", account, "", "T:PR Import", debit,
-          credit};
+std::vector<std::string> EnterpriseRow(const char* date, const char* account, const char* debit, const char* credit) {
+  return {"T:1126Nimbrel", date,    "T:NovPR", "N:11",        "N:2026", "T:GL",
+          "T:NO",          account, "",        "T:PR Import", debit,    credit};
 }
 
 TEST_F(WorkbookClassTest, EnterpriseSplitsTwoSidedLinesAndAppendsTwoOffsetsDatedLikeTheLastLine) {
-  PrepareLines(kEnterprise, {"123,20261130,01,02,03,0900-6690-00,1,125.00,25.00",
-                             "123,20261130,01,02,03,  0040-6000-02  ,1,.00,0",
-                             "123,20261115,01,02,03,2120,1,10.50,.00"});
+  PrepareLines(kEnterprise,
+               {"123,20261130,01,02,03,0900-6690-00,1,125.00,25.00", "123,20261130,01,02,03,  0040-6000-02  ,1,.00,0",
+                "123,20261115,01,02,03,2120,1,10.50,.00"});
   QueueOffset("4000", "-84.16");
   QueueOffset("4001", "-26.34");
   Run();
@@ -143,12 +139,11 @@ TEST_F(WorkbookClassTest, EnterpriseSplitsTwoSidedLinesAndAppendsTwoOffsetsDated
   EXPECT_EQ(Cells(kEnterpriseBook), Trimmed(expected));
   // One audit line a line; the ".00" debit handed over empty.
   EXPECT_EQ(SplitLines(Audit()),
-            (std::vector<std::string>{
-                std::string(18, ' ') + "0900-6690-00      125.00        25.00         ",
-                std::string(18, ' ') + "0040-6000-02                    0             ",
-                std::string(18, ' ') + "2120              10.50                       ",
-                "0     0     0     4000              0             84.16         ",
-                "0     0     0     4001              0             26.34         "}));
+            (std::vector<std::string>{std::string(18, ' ') + "0900-6690-00      125.00        25.00         ",
+                                      std::string(18, ' ') + "0040-6000-02                    0             ",
+                                      std::string(18, ' ') + "2120              10.50                       ",
+                                      "0     0     0     4000              0             84.16         ",
+                                      "0     0     0     4001              0             26.34         "}));
   EXPECT_EQ(LastTitle(), kInBalance);
 }
 
@@ -210,70 +205,68 @@ void ExpectRows(const Table& cells, const FrameRows& rows) {
 }
 
 TEST_F(WorkbookClassTest, SyteLineFillsItsFixedFrameFromTheLinesWhoseAccountAndDescriptionMatch) {
-  PrepareLines(kSyteLine, {Ten("6050-10", "Salary", "1000.00", ".00"),
-                           Ten("6051-10", "Vacation", "200.00", ""),
-                           Ten("6050-10", "salary", "999.00", ".00"),  // letter case counts
-                           Ten("6050-20", "\"  Vacation \"", "5.00", ".00"),  // blanks around do not
-                           Ten("2215", "TFB/DB (14)", "50.00", ".00"),  // shown against 2245
-                           Ten("2245", "TFB/DB (14)", "7.00", ".00"),   // in no row
-                           Ten("6103-11", "Pretax Dental", "30.00", ".00"),
-                           Ten("6103-11", "ER Med Flex", "20.00", ".00"),
-                           Ten("1128", "Net Payroll", ".00", "1200.00"),
-                           Ten("9999", "Salary", "1.00", ".00"),  // in no row
-                           Ten("2250", "\"401K - FC1, FC3, FC5, FC8\"", ".00", "100.00"),
-                           Ten("6107-65", "\"Pension Match - FC1, FC3, FC5, FC8\"", "12.34", ".00"),
-                           Ten("1035", "ER Medicare", "15.00", "")});
+  PrepareLines(kSyteLine,
+               {Ten("6050-10", "Salary", "1000.00", ".00"), Ten("6051-10", "Vacation", "200.00", ""),
+                Ten("6050-10", "salary", "999.00", ".00"),         // letter case counts
+                Ten("6050-20", "\"  Vacation \"", "5.00", ".00"),  // blanks around do not
+                Ten("2215", "TFB/DB (14)", "50.00", ".00"),        // shown against 2245
+                Ten("2245", "TFB/DB (14)", "7.00", ".00"),         // in no row
+                Ten("6103-11", "Pretax Dental", "30.00", ".00"), Ten("6103-11", "ER Med Flex", "20.00", ".00"),
+                Ten("1128", "Net Payroll", ".00", "1200.00"), Ten("9999", "Salary", "1.00", ".00"),  // in no row
+                Ten("2250", "\"401K - FC1, FC3, FC5, FC8\"", ".00", "100.00"),
+                Ten("6107-65", "\"Pension Match - FC1, FC3, FC5, FC8\"", "12.34", ".00"),
+                Ten("1035", "ER Medicare", "15.00", "")});
   Run();
 
   const Table cells = Cells(kSyteLineBook);
   EXPECT_EQ(cells.size(), 206u);
   ExpectRows(cells, {
-      {1, {"T:GENERAL"}},
-      {2, {"T:ENTRY", "", "T:ACCOUNT"}},
-      {3, {"T:NUMBER", "T:DESCRIPTION", "T:NUMBER", "T:DECEMBER"}},
-      {4, {}},
-      {5, {"T:AJ12", "T:Salary Payroll"}},
-      {6, {"", "T:Salary Payroll", "T:6050-10", "N:1000"}},
-      {7, {"", "T:Salary Payroll - OT", "T:6051-10", "N:200"}},
-      {8, {"", "T:Salary Payroll", "T:6050-20", "N:5"}},
-      {37, {"", "T:Salary Payroll - OT", "T:6051-110", "N:0"}},
-      {38, {"", "T:Medical", "T:6103-10", "N:0"}},
-      {39, {"", "T:Medical", "T:6103-11", "N:30"}},
-      {60, {"", "T:Medical", "T:6103-110", "N:0"}},
-      {61, {"", "T:Salary Payroll", "T:1128", "N:-1200"}},
-      {62, {"", "T:Salary Payroll", "T:1035", "N:0"}},
-      {63, {"", "T:Salary Payroll", "T:1125", "N:0"}},
-      {64, {"", "T:Misc Deduction", "T:6101-10", "N:0"}},
-      {65, {"", "T:United Way", "T:2180", "N:0"}},
-      {66, {"", "T:Employee Purchase", "T:6101-10", "N:0"}},
-      {71, {"", "T:Employee Purchase", "T:6101-95", "N:0"}},
-      {72, {"", "T:EE Life", "T:2215", "N:0"}},
-      {74, {"", "T:401(k)", "T:2250", "N:-100"}},
-      {80, {"", "T:ER TFB (31)", "T:2245", "N:50"}},
-      {81, {}},
-      {82, {"T:AJ13", "T:Employer Taxes"}},
-      {83, {"", "T:FICA Tax - Salary", "T:6113-10", "N:0"}},
-      {105, {"", "T:FICA Tax - Salary", "T:6113-110", "N:0"}},
-      {106, {"", "T:FICA Tax - Salary", "T:1035", "N:15"}},
-      {108, {"", "T:Unemployment Tax - Salary", "T:6111-10", "N:0"}},
-      {132, {"", "T:Unemployment Tax - Salary", "T:1128", "N:0"}},
-      {133, {}},
-      {134, {"T:AJ14", "T:Profit Sharing"}},
-      {135, {"", "T:Profit Sharing", "T:2450", "N:84.35"}},
-      {136, {"", "T:Profit Sharing", "T:6100-10", "N:84"}},
-      {137, {"", "T:Profit Sharing", "T:6100-20", "N:0.35"}},
-      {151, {"", "T:Profit Sharing", "T:6100-110", "N:0"}},
-      {153, {"T:AJ15", "T:Employer 401(k) Match"}},
-      {162, {"", "T:Employer 401(k) Match", "T:6107-65", "N:12.34"}},
-      {178, {"", "T:Employer 401(k) Match", "T:6107-110", "N:0"}},
-      {179, {"", "T:Employer 401(k) Match", "T:2250", "N:0"}},
-      {181, {"T:AJ16", "T:Employer Share Flex Plan"}},
-      {183, {"", "T:Employer Share Flex Plan", "T:6103-11", "N:20"}},
-      {202, {"", "T:Employer Share Flex Plan", "T:6103-105", "N:0"}},
-      {203, {"", "T:Employer Share Flex Plan", "T:6103-100", "N:0"}},
-      {205, {"", "T:Employer Share Flex Plan", "T:2218", "N:0"}},
-      {206, {"T:EOF"}},
-  });
+                        {1, {"T:GENERAL"}},
+                        {2, {"T:ENTRY", "", "T:ACCOUNT"}},
+                        {3, {"T:NUMBER", "T:DESCRIPTION", "T:NUMBER", "T:DECEMBER"}},
+                        {4, {}},
+                        {5, {"T:AJ12", "T:Salary Payroll"}},
+                        {6, {"", "T:Salary Payroll", "T:6050-10", "N:1000"}},
+                        {7, {"", "T:Salary Payroll - OT", "T:6051-10", "N:200"}},
+                        {8, {"", "T:Salary Payroll", "T:6050-20", "N:5"}},
+                        {37, {"", "T:Salary Payroll - OT", "T:6051-110", "N:0"}},
+                        {38, {"", "T:Medical", "T:6103-10", "N:0"}},
+                        {39, {"", "T:Medical", "T:6103-11", "N:30"}},
+                        {60, {"", "T:Medical", "T:6103-110", "N:0"}},
+                        {61, {"", "T:Salary Payroll", "T:1128", "N:-1200"}},
+                        {62, {"", "T:Salary Payroll", "T:1035", "N:0"}},
+                        {63, {"", "T:Salary Payroll", "T:1125", "N:0"}},
+                        {64, {"", "T:Misc Deduction", "T:6101-10", "N:0"}},
+                        {65, {"", "T:United Way", "T:2180", "N:0"}},
+                        {66, {"", "T:Employee Purchase", "T:6101-10", "N:0"}},
+                        {71, {"", "T:Employee Purchase", "T:6101-95", "N:0"}},
+                        {72, {"", "T:EE Life", "T:2215", "N:0"}},
+                        {74, {"", "T:401(k)", "T:2250", "N:-100"}},
+                        {80, {"", "T:ER TFB (31)", "T:2245", "N:50"}},
+                        {81, {}},
+                        {82, {"T:AJ13", "T:Employer Taxes"}},
+                        {83, {"", "T:FICA Tax - Salary", "T:6113-10", "N:0"}},
+                        {105, {"", "T:FICA Tax - Salary", "T:6113-110", "N:0"}},
+                        {106, {"", "T:FICA Tax - Salary", "T:1035", "N:15"}},
+                        {108, {"", "T:Unemployment Tax - Salary", "T:6111-10", "N:0"}},
+                        {132, {"", "T:Unemployment Tax - Salary", "T:1128", "N:0"}},
+                        {133, {}},
+                        {134, {"T:AJ14", "T:Profit Sharing"}},
+                        {135, {"", "T:Profit Sharing", "T:2450", "N:84.35"}},
+                        {136, {"", "T:Profit Sharing", "T:6100-10", "N:84"}},
+                        {137, {"", "T:Profit Sharing", "T:6100-20", "N:0.35"}},
+                        {151, {"", "T:Profit Sharing", "T:6100-110", "N:0"}},
+                        {153, {"T:AJ15", "T:Employer 401(k) Match"}},
+                        {162, {"", "T:Employer 401(k) Match", "T:6107-65", "N:12.34"}},
+                        {178, {"", "T:Employer 401(k) Match", "T:6107-110", "N:0"}},
+                        {179, {"", "T:Employer 401(k) Match", "T:2250", "N:0"}},
+                        {181, {"T:AJ16", "T:Employer Share Flex Plan"}},
+                        {183, {"", "T:Employer Share Flex Plan", "T:6103-11", "N:20"}},
+                        {202, {"", "T:Employer Share Flex Plan", "T:6103-105", "N:0"}},
+                        {203, {"", "T:Employer Share Flex Plan", "T:6103-100", "N:0"}},
+                        {205, {"", "T:Employer Share Flex Plan", "T:2218", "N:0"}},
+                        {206, {"T:EOF"}},
+                    });
   // 192 journal rows, each with its account and amount.
   int journalRows = 0;
   for (const auto& row : cells) journalRows += row.size() == 4 && row[0].empty() ? 1 : 0;
@@ -287,8 +280,9 @@ TEST_F(WorkbookClassTest, SyteLineFillsItsFixedFrameFromTheLinesWhoseAccountAndD
   for (int row = 1; row <= 206; ++row) {
     const bool head = row == 5 || row == 82 || row == 134 || row == 153 || row == 181;
     EXPECT_EQ(sheet.Cells(row, 2).Font().Bold(), head) << "row " << row;
-    EXPECT_EQ(sheet.Range("A" + std::to_string(row) + ":D" + std::to_string(row)).Borders(workbook::xlEdgeBottom).LineStyle() ==
-                  workbook::xlContinuous,
+    EXPECT_EQ(sheet.Range("A" + std::to_string(row) + ":D" + std::to_string(row))
+                      .Borders(workbook::xlEdgeBottom)
+                      .LineStyle() == workbook::xlContinuous,
               head)
         << "row " << row;
   }
@@ -359,10 +353,10 @@ TEST_F(WorkbookClassTest, AWorkbookThatCannotBeSavedIsReportedAndNeverReadyForPo
     ASSERT_EQ(boxes.Shown().size(), before + 1);
     const auto& shown = boxes.Shown().back();
     EXPECT_EQ(shown.title, std::string("QvLedgerloom - ") + package);
-    EXPECT_EQ(shown.prompt.rfind(std::string("The ") + package +
-                                                " Journal Entry was stopped by an error:\r\rc:\\gl\\" + book + "\r",
-                                            0),
-              0u)
+    EXPECT_EQ(
+        shown.prompt.rfind(
+            std::string("The ") + package + " Journal Entry was stopped by an error:\r\rc:\\gl\\" + book + "\r", 0),
+        0u)
         << shown.prompt;
     EXPECT_FALSE(window->run.Ready);
     std::filesystem::remove(Host(book));
