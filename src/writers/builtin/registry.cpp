@@ -19,6 +19,7 @@
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
 #include "writers/classes/writer_classes.h"
+#include "writers/workbook/workbook_classes.h"
 
 namespace qvl {
 
@@ -42,6 +43,7 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterMapicsWriter(catalog);
   RegisterMeditechWriter(catalog);
   RegisterWriterClasses(catalog);
+  RegisterWorkbookClasses(catalog);
 }
 
 }  // namespace qvl

@@ -84,8 +84,11 @@ void ClassWriter::Process(bool& Balancing) {
   try {
     ReadInput();
   } catch (...) {
-    // A run stopped by a failure has ended all the same.
-    EndRun();
+    try {
+      EndRun();
+    } catch (...) {
+      // The line that failed is what the operator is told about.
+    }
     throw;
   }
   EndRun();
@@ -236,7 +239,9 @@ void ClassWriter::WriteInputLine(std::size_t lineNumber) {
   RunState& r = run();
   // The current record holds this line's account and amounts and nothing
   // else: no field is left over from an earlier line or run.
-  r.curRec = RecordOfLine({.account = Account(), .debits = Debit(), .credits = Credit()});
+  r.curRec = RecordOfLine({.account = shape_.handsAccount ? std::string_view(Account()) : std::string_view(),
+                            .debits = Debit(),
+                            .credits = Credit()});
   try {
     WriteLine(false);
   } catch (const FileError&) {

@@ -96,6 +96,9 @@ struct ClassShape {
   // The offsetting account loses its surrounding blanks.
   bool trimOffsetAccount = false;
   OffsetHands offsetHands = OffsetHands::Nothing;
+  // Whether each line's account goes into the current record beside its
+  // amounts (a package that hands over its amounts alone leaves it blank).
+  bool handsAccount = true;
 };
 
 // Comma lines that carry `own` values of the package's own after the
@@ -141,7 +144,8 @@ class ClassWriter : public FinPacWriter {
   // At the start of every run, after the files are opened: the class's
   // counters and the values it fixes for the run.
   virtual void StartRun() {}
-  // After the last input line of a run, also of one a failure stopped.
+  // After the last input line, or after a line that failed (the failure is
+  // then the one reported): what the class completes once per run.
   virtual void EndRun() {}
   // The offsetting account and amounts into the line values (by default as
   // they are: the account as typed).

@@ -4,52 +4,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/run_fixture.h"
+#include "writers/workbook_cells.h"
 #include "platform/vb/error.h"
 #include "platform/workbook/workbook.h"
 
 namespace qvl::test {
 namespace {
-
-using workbook::CellValue;
-using Table = std::vector<std::vector<std::string>>;
-
-// A cell as "T:text", "N:number", "D:date serial", or "" when empty, so that
-// a table compares type and value and a difference reads plainly.
-std::string Describe(const CellValue& v) {
-  char number[32];
-  std::snprintf(number, sizeof number, "%.15g", v.number());
-  switch (v.type()) {
-    case CellValue::Type::Empty:
-      return "";
-    case CellValue::Type::Text:
-      return "T:" + v.text();
-    case CellValue::Type::Number:
-      return std::string("N:") + number;
-    case CellValue::Type::Date:
-      return std::string("D:") + number;
-    default:
-      return "?" + v.ToText();
-  }
-}
-
-// Every cell from A1 to the last row and column in use.
-Table SheetCells(const workbook::Worksheet& sheet) {
-  const workbook::Range used = sheet.UsedRange();
-  const int rows = used.Row() + static_cast<int>(used.Rows().Count()) - 1;
-  const int columns = used.Column() + static_cast<int>(used.Columns().Count()) - 1;
-  Table table;
-  for (int r = 1; r <= rows; ++r) {
-    table.emplace_back();
-    for (int c = 1; c <= columns; ++c) table.back().push_back(Describe(sheet.Cells(r, c).Value()));
-  }
-  return table;
-}
 
 std::vector<std::string> SheetNames(const workbook::Workbook& book) {
   std::vector<std::string> names;
