@@ -78,7 +78,8 @@ struct RunState {
 
   // Warnings about the input that are shown once per run.
   bool warnedIncompleteRecord = false;
-  bool warnedValueCount = false;
+  bool warnedTooFewValues = false;
+  bool warnedTooManyValues = false;
 
   // Scratch shared by the engine and the writers.
   std::string Build_OutRec;  // the line handed to WriteOutputRec
