@@ -42,9 +42,14 @@ std::optional<std::vector<std::string>> ReadCommaValues(QvLedgerloom& window, st
   RunState& run = window.run;
   std::optional<files::CommaValues> read = run.Files.ReadValues(kInput, count);
   if (!read) return std::nullopt;
-  if (!read->Complete() && !run.warnedValueCount) {
-    run.warnedValueCount = true;
-    ShowBox(window, ValueCountMessage(count));
+  // Too few and too many are told apart, each once per run: they call for
+  // different repairs of the export.
+  if (!read->Complete()) {
+    bool& warned = read->found > count ? run.warnedTooManyValues : run.warnedTooFewValues;
+    if (!warned) {
+      warned = true;
+      ShowBox(window, ValueCountMessage(count, read->found));
+    }
   }
   return std::move(read->values);
 }

@@ -10,9 +10,13 @@ std::string NotAvailableMessage(std::string_view packageText) {
   return msg;
 }
 
-std::string ValueCountMessage(std::size_t expected) {
-  return "Some lines of the input file do not hold " + std::to_string(expected) +
-         " values; missing values were taken as empty.";
+std::string ValueCountMessage(std::size_t expected, std::size_t found) {
+  const std::string n = std::to_string(expected);
+  if (found > expected) {
+    return "Some lines of the input file hold more than " + n + " values; the values after the first " + n +
+           " were not read.";
+  }
+  return "Some lines of the input file hold fewer than " + n + " values; missing values were taken as empty.";
 }
 
 std::string RunErrorMessage(std::string_view package, std::string_view path,

@@ -47,8 +47,9 @@ inline constexpr std::string_view kIncompleteRecordMsg =
     "The last record of the input file is incomplete and was not read:";
 // An input without a line, for the writers that read whole lines themselves.
 inline constexpr std::string_view kNoRecordsMsg = "No records found in file.";
-// Lines of a comma input that hold too few or too many values.
-std::string ValueCountMessage(std::size_t expected);
+// Lines of a comma input that hold fewer or more values than `expected`
+// (`found` tells which of the two the message is about).
+std::string ValueCountMessage(std::size_t expected, std::size_t found);
 // An unexpected failure during a run: the package, the file where one is
 // known, and the reason.
 std::string RunErrorMessage(std::string_view package, std::string_view path,

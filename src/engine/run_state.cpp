@@ -14,7 +14,8 @@ void RunState::StartRun() {
   curSumLoaded = false;
   curSumCounted = false;
   warnedIncompleteRecord = false;
-  warnedValueCount = false;
+  warnedTooFewValues = false;
+  warnedTooManyValues = false;
   RecordsRead = 0;
 }
 

@@ -78,7 +78,8 @@ struct RunState {
 
   // Warnings about the input that are shown once per run.
   bool warnedIncompleteRecord = false;
-  bool warnedValueCount = false;
+  bool warnedTooFewValues = false;
+  bool warnedTooManyValues = false;
 
   // Records read from input file 1 this run, so a message can name the one
   // a line came from.

@@ -64,7 +64,9 @@ std::optional<std::string> MatchComponent(const fs::path& folder, const std::str
 }
 
 // The components of a path below its drive, with "." dropped and ".."
-// applied, never climbing above the drive's root.
+// applied, never climbing above the drive's root. Blanks and dots at the end
+// of a name are dropped, as Windows drops them: "c:\gl \bal.txt " names the
+// file "bal.txt" in the folder "gl", never a second folder "gl ".
 std::vector<std::string> Components(std::string_view rest) {
   std::vector<std::string> parts;
   std::size_t i = 0;
@@ -74,8 +76,9 @@ std::vector<std::string> Components(std::string_view rest) {
     std::string part(rest.substr(i, j - i));
     if (part == "..") {
       if (!parts.empty()) parts.pop_back();
-    } else if (!part.empty() && part != ".") {
-      parts.push_back(std::move(part));
+    } else {
+      part.erase(part.find_last_not_of(" .") + 1);
+      if (!part.empty()) parts.push_back(std::move(part));
     }
     i = j + 1;
   }

@@ -35,6 +35,12 @@ TEST_F(PathsTest, ExistingComponentsAreFoundInAnyCaseTheExactSpellingFirst) {
       {"c:\\..\\..\\etc\\passwd", dir_.path() / "etc" / "passwd"},
       {"c:\\temp\\..\\..\\x.txt", dir_.path() / "x.txt"},
       {"c:\\a\\.\\b\\..\\c.txt", dir_.path() / "a" / "c.txt"},
+      // Blanks and dots ending a name are not part of it, in folders and files alike;
+      // dots inside a name and leading blanks are; a name of nothing else is no name.
+      {"c:\\temp \\qvje_control.csv ", dir_.path() / "temp" / "QvJE_Control.csv"},
+      {"c:\\GL. \\New .\\bal.txt. .", dir_.path() / "GL" / "New" / "bal.txt"},
+      {"c:\\gl\\ ... \\ x.y.z", dir_.path() / "gl" / " x.y.z"},
+      {"c:\\gl\\...\\x", dir_.path() / "gl" / "x"},
       // Paths without a mapped drive have no host path.
       {"q:\\gl.txt", std::nullopt},
       {"gl.txt", std::nullopt},

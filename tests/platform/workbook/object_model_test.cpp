@@ -58,8 +58,9 @@ TEST_F(ObjectModel, BadNamesAddressesAndSizesAreErrors) {
   EXPECT_EQ(ErrorNumber([&] { book.Worksheets(2).Name("JOURNAL entry"); }), kApplicationError);
   for (int index : {0, 4}) EXPECT_EQ(ErrorNumber([&] { book.Worksheets(index); }), 9) << index;
   EXPECT_EQ(ErrorNumber([&] { book.Worksheets("Journal_Details"); }), 9);
-  for (auto [r, c] : {std::pair{0, 1}, {1, 0}, {65537, 1}, {1, 257}}) {
-    EXPECT_EQ(ErrorNumber([&] { sheet.Cells(r, c); }), kApplicationError) << r << "," << c;
+  for (const auto& cell : {std::pair{0, 1}, {1, 0}, {65537, 1}, {1, 257}}) {
+    EXPECT_EQ(ErrorNumber([&] { sheet.Cells(cell.first, cell.second); }), kApplicationError)
+        << cell.first << "," << cell.second;
   }
   for (const char* bad : {"", "A0", "IW1", "A1:", "A1,B2", "R1C1", "hello"}) {
     EXPECT_EQ(ErrorNumber([&] { sheet.Range(bad); }), kApplicationError) << bad;

@@ -107,7 +107,7 @@ TEST_F(ClassRunTest, AswaShortLinesAreWarnedOnceAndTakeNothingFromTheNextLine) {
   EXPECT_EQ(JournalLines("123113026.txt"), (std::vector<std::string>{kHeader, "1,5000,4,25", "2,7000,1,-25"}));
   ASSERT_EQ(boxes.Shown().size(), 2u);
   EXPECT_EQ(boxes.Shown()[0].prompt,
-            "Some lines of the input file do not hold 10 values; missing values were taken as empty.");
+            "Some lines of the input file hold fewer than 10 values; missing values were taken as empty.");
   EXPECT_EQ(boxes.Shown()[1].title, kInBalance);
 }
 
