@@ -1,5 +1,6 @@
 #include "engine/amount_fields.h"
 
+#include "engine/call_patterns.h"
 #include "engine/run_errors.h"
 #include "platform/vb/error.h"
 #include "platform/vb/format.h"
@@ -73,11 +74,6 @@ std::string ZeroFilled(const QvLedgerloom& window, std::string_view digits, std:
   return std::string(width - digits.size(), '0').append(digits);
 }
 
-std::string LineSource(const QvLedgerloom& window) {
-  const RunState& run = window.run;
-  if (run.Balancing) return "the offsetting entry";
-  if (run.curSumLoaded) return "the summarized line of account " + vb::Trim(run.curRec.account());
-  return run.INFile + ", record " + std::to_string(run.RecordsRead);
-}
+std::string LineSource(const QvLedgerloom& window) { return InputPlace(window); }
 
 }  // namespace qvl

@@ -8,6 +8,7 @@
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "engine/summarize.h"
+#include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 
 namespace qvl {
@@ -27,10 +28,7 @@ void TakeRecord(QvLedgerloom& window, WindowProc writer) {
 
 bool ReadNextRecord(QvLedgerloom& window) {
   RunState& run = window.run;
-  if (GetRecord(run.Files, kInput, run.curRec)) {
-    ++run.RecordsRead;
-    return true;
-  }
+  if (GetRecord(run.Files, kInput, run.curRec)) return true;
   if (run.Files.LastRecordIncomplete(kInput) && !run.warnedIncompleteRecord) {
     run.warnedIncompleteRecord = true;
     ShowBox(window, std::string(kIncompleteRecordMsg) + "\r\r" + run.INFile);
@@ -62,14 +60,22 @@ std::optional<std::string> ReadInputLine(QvLedgerloom& window) {
 }
 
 void OnInputLine(QvLedgerloom& window, const std::function<void()>& work) {
-  RunState& run = window.run;
   try {
     work();
   } catch (const FileError&) {
     throw;
   } catch (const vb::Error& e) {
-    throw FileError(run.INFile + ", line " + std::to_string(run.Files.LineNumber(kInput)), e);
+    throw FileError(InputPlace(window), e);
   }
+}
+
+std::string InputPlace(const QvLedgerloom& window) {
+  const RunState& run = window.run;
+  if (run.Balancing) return "the offsetting entry";
+  if (run.curSumLoaded) return "the summarized line of account " + vb::Trim(run.curRec.account());
+  if (!run.Files.IsOpen(kInput) || run.Files.LineNumber(kInput) == 0) return {};
+  return run.INFile + (run.Files.ReadsRecords(kInput) ? ", record " : ", line ") +
+         std::to_string(run.Files.LineNumber(kInput));
 }
 
 void RecordLoop(QvLedgerloom& window, WindowProc writer) {

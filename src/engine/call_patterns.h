@@ -32,6 +32,10 @@ std::optional<std::string> ReadInputLine(QvLedgerloom& window);
 // A writer's work on the input line just read: a run-time error it raises
 // stops the run with one message naming the input file and that line.
 void OnInputLine(QvLedgerloom& window, const std::function<void()>& work);
+// Where the run stands in its input, for an error message: the input path
+// and the last line or record read ("c:\gl\gl.txt, record 7"), the merged
+// line being written, or the offsetting entry; empty before the first read.
+std::string InputPlace(const QvLedgerloom& window);
 
 // --- Loop drivers. ---
 

@@ -4,6 +4,7 @@
 
 #include "engine/balance.h"
 #include "engine/choose_finpac.h"
+#include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/run_errors.h"
 #include "engine/run_files.h"
@@ -25,9 +26,23 @@ void ReportFailure(QvLedgerloom& window, std::string_view path, std::string_view
           PackageTitle(run.ChosenPackage));
 }
 
+// The checks, the files and the package's writer. An error a writer raises
+// while it works through the input names the line or record it stopped at.
+void ChooseFinPacAt(QvLedgerloom& window) {
+  try {
+    ChooseFinPac(window);
+  } catch (const FileError&) {
+    throw;
+  } catch (const vb::Error& e) {
+    const std::string place = InputPlace(window);
+    if (place.empty()) throw;
+    throw FileError(place, e);
+  }
+}
+
 void Run(QvLedgerloom& window) {
   RunState& run = window.run;
-  ChooseFinPac(window);
+  ChooseFinPacAt(window);
   if (run.ChosenPackage == kNoPackage || run.Output_Path == kOutputBoxDesignText ||
       run.INFile == kInputBoxDesignText)
     return;

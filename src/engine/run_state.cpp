@@ -16,7 +16,6 @@ void RunState::StartRun() {
   warnedIncompleteRecord = false;
   warnedTooFewValues = false;
   warnedTooManyValues = false;
-  RecordsRead = 0;
 }
 
 }  // namespace qvl

@@ -81,9 +81,6 @@ struct RunState {
   bool warnedTooFewValues = false;
   bool warnedTooManyValues = false;
 
-  // Records read from input file 1 this run, so a message can name the one
-  // a line came from.
-  std::int64_t RecordsRead = 0;
 
   // Scratch shared by the engine and the writers.
   std::string Build_OutRec;  // the line handed to WriteOutputRec

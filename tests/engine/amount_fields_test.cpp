@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/run_errors.h"
+#include "support/tempdir.h"
 #include "window/window_fixture.h"
 
 namespace qvl::test {
@@ -37,8 +38,12 @@ TEST_F(AmountFieldsTest, CentsRoundHalfAwayFromZeroAndOverpunchCarriesTheSign) {
 }
 
 TEST_F(AmountFieldsTest, AnAmountTheFieldCannotHoldStopsTheRunNamingItsLine) {
-  window->run.INFile = "c:\\gl\\gl.txt";
-  window->run.RecordsRead = 3;
+  // Three records read: the failing line came from the third.
+  WriteBytes(c / "gl.txt", std::string(3 * files::kRecordLength, '0'));
+  window->run.INFile = "c:\\gl.txt";
+  window->run.Files.OpenRecords(1, window->run.INFile);
+  std::string record;
+  for (int k = 0; k < 3; ++k) window->run.Files.GetRecord(1, record);
   const auto reason = [&](auto write) -> std::string {
     try {
       write();
@@ -48,14 +53,14 @@ TEST_F(AmountFieldsTest, AnAmountTheFieldCannotHoldStopsTheRunNamingItsLine) {
     return "written";
   };
   EXPECT_EQ(reason([&] { ZeroFilledCents(*window, Amount("1000000000.00"), 11); }),
-            "c:\\gl\\gl.txt, record 3 | The amount 1000000000.00 does not fit the journal's 11-digit amount field.");
+            "c:\\gl.txt, record 3 | The amount 1000000000.00 does not fit the journal's 11-digit amount field.");
   EXPECT_EQ(reason([&] { ZeroFilledCents(*window, Amount("-0.01"), 10); }),
-            "c:\\gl\\gl.txt, record 3 | The amount -0.01 cannot be written: the journal's 10-digit amount field has "
+            "c:\\gl.txt, record 3 | The amount -0.01 cannot be written: the journal's 10-digit amount field has "
             "no sign.");
   EXPECT_EQ(reason([&] { OverpunchedCents(*window, Amount("-1000000000"), 11); }),
-            "c:\\gl\\gl.txt, record 3 | The amount -1000000000.00 does not fit the journal's 11-digit amount field.");
+            "c:\\gl.txt, record 3 | The amount -1000000000.00 does not fit the journal's 11-digit amount field.");
   EXPECT_EQ(reason([&] { PlainCents(*window, Amount("-100"), 4); }),
-            "c:\\gl\\gl.txt, record 3 | The amount -100.00 does not fit the journal's 4-digit amount field.");
+            "c:\\gl.txt, record 3 | The amount -100.00 does not fit the journal's 4-digit amount field.");
   EXPECT_EQ(reason([&] { ZeroFilled(*window, "1000000", 6, "debit count"); }),
             " | The debit count 1000000 does not fit its 6-digit field.");
   // An offsetting line and a summarized line have no record number.

@@ -26,6 +26,11 @@ void ThrowAfterOneLine(QvLedgerloom& w) {
   EchoWriter(w);
   throw vb::TypeMismatch();
 }
+// Fails on the record of account 5000 only.
+void FailOn5000(QvLedgerloom& w) {
+  if (vb::Trim(w.run.curRec.account()) == "5000") throw vb::Overflow();
+  EchoWriter(w);
+}
 Lines Header(QvLedgerloom&) { return {"HDR"}; }
 Lines Trailer(QvLedgerloom&) { return {"TRL"}; }
 
@@ -43,6 +48,20 @@ TEST_F(RunTest, AWriterErrorEndsTheRunWithOneMessageAndNoTrailer) {
   EXPECT_FALSE(window->run.Ready);
   EXPECT_FALSE(window->run.Files.IsOpen(1));
   EXPECT_FALSE(boxes.Hourglass());
+}
+
+// Any writer's failure inside the record loop names the record it stopped
+// at, in the input's own numbering; a merged line names its account.
+TEST_F(RunTest, AWriterErrorInTheLoopNamesTheInputRecord) {
+  catalog.HooksOf("AccPac (new)").writer = FailOn5000;
+  Prepare("AccPac (new)", {Record("4000", "5.00", ".00"), Record("4100", "5.00", ".00"), Record("5000", ".00", "10.00")});
+  Run();
+  EXPECT_EQ(Shown(), (Lines{"QvLedgerloom - AccPac (new) | The AccPac (new) Journal Entry was stopped by an "
+                            "error:\r\rc:\\gl\\gl.txt, record 3\rOverflow"}));
+  window->Summarized.SetValue(true);
+  Run();
+  EXPECT_EQ(Shown().back(), "QvLedgerloom - AccPac (new) | The AccPac (new) Journal Entry was stopped by an "
+                            "error:\r\rthe summarized line of account 5000\rOverflow");
 }
 
 TEST_F(RunTest, AFileThatCannotBeCreatedIsNamedInTheMessage) {

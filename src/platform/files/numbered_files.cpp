@@ -123,6 +123,7 @@ bool FileTable::GetRecord(int number, std::int64_t recordNumber, std::string& re
   file.nextRecord = recordNumber < INT64_MAX ? recordNumber + 1 : recordNumber;
   file.eof = recordNumber > RecordCount(number);
   if (file.eof) return false;
+  file.line = recordNumber;
   const std::size_t start = static_cast<std::size_t>(recordNumber - 1) * kRecordLength;
   record.assign(file.data, start, kRecordLength);
   if (record.size() < kRecordLength) {
@@ -136,6 +137,8 @@ bool FileTable::GetRecord(int number, std::int64_t recordNumber, std::string& re
 bool FileTable::Eof(int number) const { return Get(number).eof; }
 
 std::int64_t FileTable::LineNumber(int number) const { return Get(number).line; }
+
+bool FileTable::ReadsRecords(int number) const { return Get(number).mode == Mode::kRecords; }
 
 std::int64_t FileTable::Lof(int number) const { return static_cast<std::int64_t>(Get(number).data.size()); }
 

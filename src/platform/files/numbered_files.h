@@ -65,9 +65,10 @@ class FileTable {
   bool LastRecordIncomplete(int number) const;
 
   bool Eof(int number) const;
-  // Text: the number (from 1) of the last line read, blank lines counted; 0
-  // before the first read.
+  // The number (from 1) of the last line read, blank lines counted, or of
+  // the last record read; 0 before the first read.
   std::int64_t LineNumber(int number) const;
+  bool ReadsRecords(int number) const;
   // Length in bytes.
   std::int64_t Lof(int number) const;
 
@@ -77,7 +78,7 @@ class FileTable {
     Mode mode;
     std::string data;
     std::size_t pos = 0;          // text: the next byte to read
-    std::int64_t line = 0;        // text: the number of the last line read
+    std::int64_t line = 0;        // the number of the last line or record read
     std::int64_t nextRecord = 1;  // records: the record a next-read takes
     bool eof = false;
   };
