@@ -5,6 +5,10 @@
 // the window; the tag and workers' compensation files lie beside it. The
 // lines are audited but count nothing toward the balance: the journal
 // balances itself through its closing line.
+//
+// The three sources are read where they lie, whole, whatever their line ends
+// (CR LF or bare LF) and with ";" or "," between the tag values: no working
+// copy is made, so nothing is left behind and no shared file is overwritten.
 #include <optional>
 #include <string>
 #include <vector>
