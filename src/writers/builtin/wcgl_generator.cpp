@@ -41,6 +41,7 @@ constexpr std::string_view kSideFileMsg = "This file is needed and cannot be rea
 constexpr std::string_view kNoTag = "00-00-000-00000";
 constexpr std::string_view kBalancingAccount = "01-00-000-21100";
 constexpr std::size_t kAccountWidth = 15;
+constexpr std::size_t kTagValues = 3;
 constexpr std::size_t kWCValues = 16;
 constexpr std::size_t kWCBranch = 1;
 constexpr std::size_t kWCDepartment = 2;
@@ -76,8 +77,12 @@ std::vector<TagRow> ReadTags(QvLedgerloom& w, const std::string& path) {
   files.OpenText(kSideFile, path);
   while (std::optional<std::string> line = files.ReadLine(kSideFile)) {
     if (vb::Trim(*line).empty()) continue;
-    std::vector<std::string> v = files::SplitCommaList(vb::Replace(*line, ";", ","), 3).values;
-    tags.push_back({std::move(v[0]), std::move(v[1]), std::move(v[2])});
+    OnLineOf(w, kSideFile, path, [&] {
+      files::CommaValues row = files::SplitCommaList(vb::Replace(*line, ";", ","), kTagValues);
+      if (row.found < kTagValues)
+        throw vb::Error(vb::kInvalidProcedureCall, "The line does not hold a branch, a department and an account.");
+      tags.push_back({std::move(row.values[0]), std::move(row.values[1]), std::move(row.values[2])});
+    });
   }
   files.Close(kSideFile);
   return tags;

@@ -265,17 +265,21 @@ TEST_F(WCGLTest, ASecondRunTotalsOnlyItsOwnLinesAndCRLFFilesAreReadWhole) {
 TEST_F(WCGLTest, MissingOrBadSourcesAreReportedAndNothingIsClaimed) {
   struct Case {
     const char* name;
-    bool tags;
+    const char* tags;  // nullptr: no tag file
     std::string wc;  // "" : no workers' compensation file
     std::string export_;
     const char* message;
+    bool journalMade = false;  // then without its closing line
   };
   const Case cases[] = {
-      {"no wc file", true, "", "6170,20071018\r\n", "This file is needed and cannot be read:\r\rc:\\gl\\WC File.txt"},
-      {"empty export", true, WC("01", "65", "1.00"), "\r\n", "No records found in file."},
-      {"short wc line", true, WC("01", "65", "1.00") + "\n01,65,2.00\n", "6170,20071018,,,,1,0,1.00,.00\r\n",
+      {"no wc file", "01,65,A\r\n", "", "6170,20071018\r\n", "This file is needed and cannot be read:\r\rc:\\gl\\WC File.txt"},
+      {"empty export", "01,65,A\r\n", WC("01", "65", "1.00"), "\r\n", "No records found in file."},
+      {"short tag row", "01;65;A\n01;65\n", WC("01", "65", "1.00"), "6170,20071018,,,,1,0,1.00,.00\r\n",
+       "c:\\gl\\GL Tag Info.csv, line 2\rThe line does not hold a branch, a department and an account."},
+      {"short wc line", "01,65,A\r\n", WC("01", "65", "1.00") + "\n01,65,2.00\n", "6170,20071018,,,,1,0,1.00,.00\r\n",
        "The WC-GL Generator Journal Entry was stopped by an error:\r\rc:\\gl\\WC File.txt, line 2\rThe line does "
-       "not hold the 16 values of the workers' compensation file."},
+       "not hold the 16 values of the workers' compensation file.",
+       true},
   };
   for (const Case& k : cases) {
     SCOPED_TRACE(k.name);
@@ -283,12 +287,15 @@ TEST_F(WCGLTest, MissingOrBadSourcesAreReportedAndNothingIsClaimed) {
     std::filesystem::create_directories(c / "gl");
     boxes = dialogs::ScriptedDialogs();
     Prepare("WC-GL Generator", {k.export_});
-    if (k.tags) WriteBytes(c / "gl" / "GL Tag Info.csv", "01,65,A\r\n");
+    if (k.tags != nullptr) WriteBytes(c / "gl" / "GL Tag Info.csv", k.tags);
     if (!k.wc.empty()) WriteBytes(c / "gl" / "WC File.txt", k.wc);
     Run();
     ASSERT_EQ(Shown().size(), 1u);
     EXPECT_NE(Box(0).find(k.message), std::string::npos);
-    EXPECT_FALSE(std::filesystem::exists(c / "gl" / "123113026.txt") && Journal().find("21100") != std::string::npos);
+    ASSERT_EQ(std::filesystem::exists(c / "gl" / "123113026.txt"), k.journalMade);
+    if (k.journalMade) {
+      EXPECT_EQ(JournalLines(), std::vector<std::string>{"6170,20071018,,,,A,0.00,1.00,0.00"});
+    }
   }
 }
 
