@@ -154,6 +154,23 @@ TEST_F(SelfReadingTest, VADARRWarnsOnceOfShortLinesAndNeverReusesAValue) {
   EXPECT_EQ(LastTitle(), kInBalance);
 }
 
+TEST_F(SelfReadingTest, ASecondRunInOneSessionWritesWhatTheFirstWrote) {
+  for (const char* package : {"VADARR", "Produce Pro", "Orion"}) {
+    SCOPED_TRACE(package);
+    boxes = dialogs::ScriptedDialogs();
+    Prepare(package, {Line("1000-1-2", "5.00", ".00"), Line("2000", ".00", "5.00")});
+    Run();
+    const std::string name = window->run.OUTFile.substr(6);
+    const std::string journal = Journal(name);
+    const std::string audit = Audit();
+    ASSERT_EQ(SplitLines(journal).size(), 2u);
+    Run();
+    EXPECT_EQ(Journal(name), journal);
+    EXPECT_EQ(Audit(), audit);
+    EXPECT_EQ(Shown(), std::vector<std::string>(2, Shown()[0]));
+  }
+}
+
 TEST_F(SelfReadingTest, YardiSystemsNumbersGroupsAndFillsTheAccountPart) {
   struct Case {
     std::vector<std::string> accounts;
