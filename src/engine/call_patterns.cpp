@@ -8,6 +8,8 @@
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "engine/summarize.h"
+#include "platform/files/comma_list.h"
+#include "platform/vb/error.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 
@@ -59,14 +61,27 @@ std::optional<std::string> ReadInputLine(QvLedgerloom& window) {
   return std::nullopt;
 }
 
-void OnInputLine(QvLedgerloom& window, const std::function<void()>& work) {
+namespace {
+
+// The work on one line; a run-time error it raises names `place`.
+void NamingPlace(const std::function<void()>& work, const std::function<std::string()>& place) {
   try {
     work();
   } catch (const FileError&) {
     throw;
   } catch (const vb::Error& e) {
-    throw FileError(InputPlace(window), e);
+    throw FileError(place(), e);
   }
+}
+
+}  // namespace
+
+void OnInputLine(QvLedgerloom& window, const std::function<void()>& work) {
+  NamingPlace(work, [&] { return InputPlace(window); });
+}
+
+void OnLineOf(QvLedgerloom& window, int number, std::string_view path, const std::function<void()>& work) {
+  NamingPlace(work, [&] { return std::string(path) + ", line " + std::to_string(window.run.Files.LineNumber(number)); });
 }
 
 std::string InputPlace(const QvLedgerloom& window) {
@@ -111,6 +126,23 @@ void WholeLineLoop(QvLedgerloom& window, std::string_view title,
   do {
     OnInputLine(window, [&] { perLine(*line); });
   } while ((line = ReadInputLine(window)));
+}
+
+void EachInputLine(QvLedgerloom& window, const std::function<bool(const std::string&)>& perLine) {
+  bool more = true;
+  while (more) {
+    const std::optional<std::string> line = ReadInputLine(window);
+    if (!line) return;
+    OnInputLine(window, [&] { more = perLine(*line); });
+  }
+}
+
+std::vector<std::string> ValuesAsTheyStand(std::string_view line, std::size_t count, std::string_view layout) {
+  std::optional<std::vector<std::string>> values = files::SplitAsItStands(line, count);
+  if (!values)
+    throw vb::Error(vb::kInvalidProcedureCall, "The line does not hold the " + std::to_string(count) +
+                                                   " values of " + std::string(layout) + ".");
+  return std::move(*values);
 }
 
 std::vector<InputRecord> StoreInput(QvLedgerloom& window) {

@@ -32,6 +32,8 @@ std::optional<std::string> ReadInputLine(QvLedgerloom& window);
 // A writer's work on the input line just read: a run-time error it raises
 // stops the run with one message naming the input file and that line.
 void OnInputLine(QvLedgerloom& window, const std::function<void()>& work);
+// The same for a line just read from another numbered file of the run.
+void OnLineOf(QvLedgerloom& window, int number, std::string_view path, const std::function<void()>& work);
 // Where the run stands in its input, for an error message: the input path
 // and the last line or record read ("c:\gl\gl.txt, record 7"), the merged
 // line being written, or the offsetting entry; empty before the first read.
@@ -60,6 +62,14 @@ void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
 // `title`.
 void WholeLineLoop(QvLedgerloom& window, std::string_view title,
                    const std::function<void(const std::string&)>& perLine);
+// `perLine` once per input line that is not blank, whole and as it stands,
+// the last line included, until it returns false; an error names the line
+// (OnInputLine). An input without such a line writes nothing.
+void EachInputLine(QvLedgerloom& window, const std::function<bool(const std::string&)>& perLine);
+// A whole input line split at its commas into `count` values as they stand
+// (blanks and quotes kept; the last value is the rest of the line). A line
+// holding fewer raises vb::Error 5 naming the count and `layout`.
+std::vector<std::string> ValuesAsTheyStand(std::string_view line, std::size_t count, std::string_view layout);
 // Store then write: every input record (89-character records, or comma
 // lines of nine values when the package reads text) read into memory first...
 std::vector<InputRecord> StoreInput(QvLedgerloom& window);

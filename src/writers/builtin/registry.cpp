@@ -18,6 +18,7 @@
 #include "writers/builtin/meditech.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
+#include "writers/builtin/self_reading.h"
 #include "writers/classes/writer_classes.h"
 #include "writers/workbook/workbook_classes.h"
 
@@ -42,6 +43,7 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterKeaneWriter(catalog);
   RegisterMapicsWriter(catalog);
   RegisterMeditechWriter(catalog);
+  RegisterSelfReadingWriters(catalog);
   RegisterWriterClasses(catalog);
   RegisterWorkbookClasses(catalog);
 }
