@@ -1,0 +1,59 @@
+#pragma once
+// The packages whose journal is a one-sheet workbook built straight from the
+// comma export: "AIMsi", "Epicor" and "LASR", one file each. None of them
+// hands a line to WriteOutputRec: the audit trail holds readable lines of the
+// package's own and the run is always in balance. The saved workbook's path
+// becomes OUTFile, so the result message names the file to post.
+#include <string>
+#include <string_view>
+
+#include "platform/workbook/workbook.h"
+
+namespace qvl {
+
+class FinPacCatalog;
+class QvLedgerloom;
+
+void RegisterAIMsiWriter(FinPacCatalog& catalog);
+void RegisterEpicorWriter(FinPacCatalog& catalog);
+void RegisterLASRWriter(FinPacCatalog& catalog);
+
+// Whole-input writers: each reads every comma line of input file 1.
+void AIMsi(QvLedgerloom& window);
+void Epicor(QvLedgerloom& window);
+void LASR(QvLedgerloom& window);
+
+// --- Steps the three share. ---
+
+// A new workbook of an invisible application that asks nothing, with its
+// first sheet at hand. The application ends with the object, however the
+// writer ends.
+class JournalWorkbook {
+ public:
+  JournalWorkbook();
+  ~JournalWorkbook();
+  JournalWorkbook(const JournalWorkbook&) = delete;
+  JournalWorkbook& operator=(const JournalWorkbook&) = delete;
+
+  const workbook::Worksheet& sheet() const { return sheet_; }
+  // Sets OUTFile to the package's workbook name and saves under it. A save
+  // that fails raises a FileError naming the workbook: never a success.
+  void SaveAsJournal(QvLedgerloom& window) const;
+
+ private:
+  workbook::Application app_;
+  workbook::Workbook book_;
+  workbook::Worksheet sheet_;
+};
+
+// A value taken from the export, put into a cell as the spreadsheet takes
+// typing (a plain number becomes a number), except what typing would lose
+// or misread: a code with leading zeros stays text, and a value beginning
+// with "=" or "'" is kept as it stands rather than turned into a formula or
+// stripped of its apostrophe.
+std::string TypedFromData(std::string_view value);
+
+// An amount in its plain number form: 1000 for 1000.00, -819.73, 0.
+std::string PlainAmount(std::string_view amountText);
+
+}  // namespace qvl
