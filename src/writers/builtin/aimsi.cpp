@@ -9,7 +9,6 @@
 #include "engine/fields.h"
 #include "engine/input_record.h"
 #include "engine/run_state.h"
-#include "platform/dialogs/dialogs.h"
 #include "platform/vb/convert.h"
 #include "platform/vb/currency.h"
 #include "platform/vb/text.h"
@@ -88,7 +87,6 @@ void WriteRow(QvLedgerloom& w, const workbook::Worksheet& sheet, int row, const 
 void AIMsi(QvLedgerloom& w) {
   const JournalWorkbook journal;
   const workbook::Worksheet& sheet = journal.sheet();
-  dialogs::Current().SetHourglass(true);
   int column = kFirstColumn;
   for (const char* title : kTitles) sheet.Cells(1, column++).Value(title);
 
@@ -97,16 +95,10 @@ void AIMsi(QvLedgerloom& w) {
 
   sheet.Columns().AutoFit();
   journal.SaveAsJournal(w);
-  dialogs::Current().SetHourglass(false);
 }
 
 void RegisterAIMsiWriter(FinPacCatalog& catalog) {
-  FinPacHooks& hooks = catalog.HooksOf("AIMsi");
-  hooks.writer = AIMsi;
-  // Nothing is counted toward the balance, so no offsetting entry is ever
-  // asked for; one could only come after the workbook is saved, and it must
-  // not build a second workbook over the first.
-  hooks.balanceWriter = [](QvLedgerloom&) {};
+  AttachWorkbookJournal(catalog.HooksOf("AIMsi"), AIMsi);
 }
 
 }  // namespace qvl

@@ -143,21 +143,16 @@ void EpicorEntry(QvLedgerloom& w) {
 void Epicor(QvLedgerloom& w) {
   const JournalWorkbook journal;
   const workbook::Worksheet& sheet = journal.sheet();
-  dialogs::Current().SetHourglass(true);
   int row = 1;
   CommaRecordLoop(w, InputRecord::kValueFields, [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
   sheet.Columns().AutoFit();
   journal.SaveAsJournal(w);
-  dialogs::Current().SetHourglass(false);
 }
 
 void RegisterEpicorWriter(FinPacCatalog& catalog) {
   FinPacHooks& hooks = catalog.HooksOf("Epicor");
   hooks.entry = EpicorEntry;
-  hooks.writer = Epicor;
-  // As for every package that counts nothing toward the balance: no
-  // offsetting entry is asked for, and none may rebuild the saved workbook.
-  hooks.balanceWriter = [](QvLedgerloom&) {};
+  AttachWorkbookJournal(hooks, Epicor);
 }
 
 }  // namespace qvl

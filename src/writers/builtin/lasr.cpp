@@ -11,7 +11,6 @@
 #include "engine/input_record.h"
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
-#include "platform/dialogs/dialogs.h"
 #include "platform/vb/currency.h"
 #include "window/qvledgerloom.h"
 #include "writers/builtin/workbook_journals.h"
@@ -48,7 +47,6 @@ void LASR(QvLedgerloom& w) {
   const workbook::Worksheet& sheet = journal.sheet();
   sheet.Cells(1, 1).Value("ACCT");
   sheet.Cells(1, 2).Value(w.pdEndDate.Text());
-  dialogs::Current().SetHourglass(true);
 
   int row = 2;
   OnInputLine(w, [&] { WriteLine(w, sheet, row, *first); });
@@ -57,15 +55,10 @@ void LASR(QvLedgerloom& w) {
   // Amounts only: with every line zero the heading keeps its own format.
   if (row > 2) sheet.Range("B2:B" + std::to_string(row - 1)).NumberFormat("0.00_);(0.00)");
   journal.SaveAsJournal(w);
-  dialogs::Current().SetHourglass(false);
 }
 
 void RegisterLASRWriter(FinPacCatalog& catalog) {
-  FinPacHooks& hooks = catalog.HooksOf("LASR");
-  hooks.writer = LASR;
-  // An offsetting entry is never asked for (nothing is counted toward the
-  // balance); one writes no row and leaves the saved workbook as it is.
-  hooks.balanceWriter = [](QvLedgerloom&) {};
+  AttachWorkbookJournal(catalog.HooksOf("LASR"), LASR);
 }
 
 }  // namespace qvl

@@ -4,19 +4,27 @@
 #include "engine/output_names.h"
 #include "engine/run_errors.h"
 #include "engine/run_state.h"
+#include "platform/dialogs/dialogs.h"
 #include "platform/vb/currency.h"
 #include "platform/vb/error.h"
 #include "window/qvledgerloom.h"
 
 namespace qvl {
 
+void AttachWorkbookJournal(FinPacHooks& hooks, void (*writer)(QvLedgerloom&)) {
+  hooks.writer = writer;
+  hooks.balanceWriter = [](QvLedgerloom&) {};
+}
+
 JournalWorkbook::JournalWorkbook()
     : app_(workbook::Application::Create()), book_(app_.Workbooks().Add()), sheet_(book_.Worksheets(1)) {
   app_.Visible(false);
   app_.DisplayAlerts(false);
+  dialogs::Current().SetHourglass(true);
 }
 
 JournalWorkbook::~JournalWorkbook() {
+  dialogs::Current().SetHourglass(false);
   try {
     app_.Quit();
   } catch (const vb::Error&) {

@@ -13,6 +13,7 @@ namespace qvl {
 
 class FinPacCatalog;
 class QvLedgerloom;
+struct FinPacHooks;
 
 void RegisterAIMsiWriter(FinPacCatalog& catalog);
 void RegisterEpicorWriter(FinPacCatalog& catalog);
@@ -25,9 +26,14 @@ void LASR(QvLedgerloom& window);
 
 // --- Steps the three share. ---
 
+// The package's writer, called once per run. Its offsetting branch writes
+// nothing: no offsetting entry is asked for (nothing counts toward the
+// balance), and none may build a second workbook over the saved one.
+void AttachWorkbookJournal(FinPacHooks& hooks, void (*writer)(QvLedgerloom&));
+
 // A new workbook of an invisible application that asks nothing, with its
-// first sheet at hand. The application ends with the object, however the
-// writer ends.
+// first sheet at hand, under the hourglass pointer. The application and the
+// hourglass end with the object, however the writer ends.
 class JournalWorkbook {
  public:
   JournalWorkbook();
