@@ -91,7 +91,8 @@ void AIMsi(QvLedgerloom& w) {
   for (const char* title : kTitles) sheet.Cells(1, column++).Value(title);
 
   int row = 2;
-  CommaRecordLoop(w, InputRecord::kValueFields, [&](const std::vector<std::string>& v) { WriteRow(w, sheet, row++, v); });
+  CommaRecordLoop(w, InputRecord::kValueFields,
+                  [&](const std::vector<std::string>& v) { WriteRow(w, sheet, row++, v); });
 
   sheet.Columns().AutoFit();
   journal.SaveAsJournal(w);

@@ -48,7 +48,8 @@ constexpr XrefFile kCompanyFile = {
 
 constexpr const char* kMonthTexts[] = {
     "January Payroll", "February Payroll", "March Payroll",     "April Payroll",   "May Payroll",      "June Payroll",
-    "July Payroll",    "August Payroll",   "September Payroll", "October Payroll", "November Payroll", "December Payroll"};
+    "July Payroll",    "August Payroll",   "September Payroll", "October Payroll", "November Payroll",
+    "December Payroll"};
 
 struct EpicorTables {
   XrefTable descriptions;
@@ -144,7 +145,8 @@ void Epicor(QvLedgerloom& w) {
   const JournalWorkbook journal;
   const workbook::Worksheet& sheet = journal.sheet();
   int row = 1;
-  CommaRecordLoop(w, InputRecord::kValueFields, [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
+  CommaRecordLoop(w, InputRecord::kValueFields,
+                  [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
   sheet.Columns().AutoFit();
   journal.SaveAsJournal(w);
 }

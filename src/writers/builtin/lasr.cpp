@@ -50,7 +50,8 @@ void LASR(QvLedgerloom& w) {
 
   int row = 2;
   OnInputLine(w, [&] { WriteLine(w, sheet, row, *first); });
-  CommaRecordLoop(w, InputRecord::kValueFields, [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
+  CommaRecordLoop(w, InputRecord::kValueFields,
+                  [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
 
   // Amounts only: with every line zero the heading keeps its own format.
   if (row > 2) sheet.Range("B2:B" + std::to_string(row - 1)).NumberFormat("0.00_);(0.00)");

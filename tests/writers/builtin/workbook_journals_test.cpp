@@ -237,7 +237,8 @@ TEST_F(WorkbookJournalsTest, EpicorRefusesAMissingCrossReferenceFileBeforeAnythi
   std::filesystem::create_directory(Host("folder.txt"));
   const std::vector<Case> cases = {
       {"cancelled", true, "", "Description Reference File not found.\r\nFile: \r\n"},
-      {"a folder", false, "c:\\gl\\folder.txt", "Company Number Reference File not found.\r\nFile: c:\\gl\\folder.txt\r\n"},
+      {"a folder", false, "c:\\gl\\folder.txt",
+       "Company Number Reference File not found.\r\nFile: c:\\gl\\folder.txt\r\n"},
       {"missing", false, "c:\\gl\\none.txt", "Company Number Reference File not found.\r\nFile: c:\\gl\\none.txt\r\n"},
   };
   for (const Case& c : cases) {
@@ -347,11 +348,9 @@ TEST_F(WorkbookJournalsTest, AFailedSaveIsReportedAndNeverAsReadyForPosting) {
     Run();
     ASSERT_FALSE(boxes.Shown().empty());
     EXPECT_EQ(boxes.Shown().back().title, "QvLedgerloom - " + p.text);
-    EXPECT_EQ(boxes.Shown().back().prompt.rfind("The " + p.text + " Journal Entry was stopped by an error:\r\rc:\\gl\\" +
-                                                    p.workbook + "\r",
-                                                0),
-              0u)
-        << boxes.Shown().back().prompt;
+    const std::string stopped =
+        "The " + p.text + " Journal Entry was stopped by an error:\r\rc:\\gl\\" + p.workbook + "\r";
+    EXPECT_EQ(boxes.Shown().back().prompt.rfind(stopped, 0), 0u) << boxes.Shown().back().prompt;
     for (std::size_t i = before; i < boxes.Shown().size(); ++i) EXPECT_NE(boxes.Shown()[i].title, kInBalance);
     EXPECT_FALSE(window->run.Ready);
     EXPECT_TRUE(std::filesystem::is_directory(Host(p.workbook)));
