@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/input_record.h"
 #include "engine/run_errors.h"
@@ -142,11 +141,12 @@ void EpicorEntry(QvLedgerloom& w) {
 }  // namespace
 
 void Epicor(QvLedgerloom& w) {
+  const std::optional<std::vector<std::string>> first = FirstExportLine(w);
+  if (!first) return;
   const JournalWorkbook journal;
   const workbook::Worksheet& sheet = journal.sheet();
   int row = 1;
-  CommaRecordLoop(w, InputRecord::kValueFields,
-                  [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
+  ForEachExportLine(w, *first, [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
   sheet.Columns().AutoFit();
   journal.SaveAsJournal(w);
 }

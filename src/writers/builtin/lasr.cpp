@@ -5,11 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/fields.h"
 #include "engine/input_record.h"
-#include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "platform/vb/currency.h"
 #include "window/qvledgerloom.h"
@@ -39,9 +37,8 @@ void WriteLine(QvLedgerloom& w, const workbook::Worksheet& sheet, int& row, cons
 }  // namespace
 
 void LASR(QvLedgerloom& w) {
-  // Without a line there is nothing to post: no workbook claims otherwise.
-  std::optional<std::vector<std::string>> first = ReadCommaValues(w, InputRecord::kValueFields);
-  if (!first) return RefuseRun(w, kNoRecordsMsg);
+  const std::optional<std::vector<std::string>> first = FirstExportLine(w);
+  if (!first) return;
 
   const JournalWorkbook journal;
   const workbook::Worksheet& sheet = journal.sheet();
@@ -49,9 +46,7 @@ void LASR(QvLedgerloom& w) {
   sheet.Cells(1, 2).Value(w.pdEndDate.Text());
 
   int row = 2;
-  OnInputLine(w, [&] { WriteLine(w, sheet, row, *first); });
-  CommaRecordLoop(w, InputRecord::kValueFields,
-                  [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
+  ForEachExportLine(w, *first, [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
 
   // Amounts only: with every line zero the heading keeps its own format.
   if (row > 2) sheet.Range("B2:B" + std::to_string(row - 1)).NumberFormat("0.00_);(0.00)");

@@ -1,6 +1,9 @@
 #include "writers/builtin/workbook_journals.h"
 
+#include "engine/call_patterns.h"
 #include "engine/catalog.h"
+#include "engine/input_record.h"
+#include "engine/run_messages.h"
 #include "engine/output_names.h"
 #include "engine/run_errors.h"
 #include "engine/run_state.h"
@@ -45,6 +48,18 @@ void JournalWorkbook::SaveAsJournal(QvLedgerloom& w) const {
   } catch (const vb::Error& e) {
     throw FileError(run.OUTFile, e);
   }
+}
+
+std::optional<std::vector<std::string>> FirstExportLine(QvLedgerloom& w) {
+  std::optional<std::vector<std::string>> first = ReadCommaValues(w, InputRecord::kValueFields);
+  if (!first) RefuseRun(w, kNoRecordsMsg);
+  return first;
+}
+
+void ForEachExportLine(QvLedgerloom& w, const std::vector<std::string>& first,
+                       const std::function<void(const std::vector<std::string>&)>& perLine) {
+  OnInputLine(w, [&] { perLine(first); });
+  CommaRecordLoop(w, InputRecord::kValueFields, perLine);
 }
 
 std::string TypedFromData(std::string_view value) {

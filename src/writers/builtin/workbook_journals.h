@@ -4,8 +4,11 @@
 // hands a line to WriteOutputRec: the audit trail holds readable lines of the
 // package's own and the run is always in balance. The saved workbook's path
 // becomes OUTFile, so the result message names the file to post.
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/workbook/workbook.h"
 
@@ -51,6 +54,15 @@ class JournalWorkbook {
   workbook::Workbook book_;
   workbook::Worksheet sheet_;
 };
+
+// The export's first comma line of nine values. An export without a line
+// has nothing to post: the operator is told, the run stops (nullopt), and no
+// workbook is made that would be reported ready for posting.
+std::optional<std::vector<std::string>> FirstExportLine(QvLedgerloom& window);
+// `perLine` on the first line, then on every further line, the last one
+// included; an error names the input line.
+void ForEachExportLine(QvLedgerloom& window, const std::vector<std::string>& first,
+                       const std::function<void(const std::vector<std::string>&)>& perLine);
 
 // A value taken from the export, put into a cell as the spreadsheet takes
 // typing (a plain number becomes a number), except what typing would lose

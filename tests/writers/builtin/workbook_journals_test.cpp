@@ -335,6 +335,21 @@ TEST_F(WorkbookJournalsTest, ASecondRunWritesOnlyItsOwnLines) {
   }
 }
 
+TEST_F(WorkbookJournalsTest, AnExportWithoutALineIsRefusedAndNoWorkbookIsMade) {
+  Write("d.txt", "");
+  Write("co.txt", "");
+  for (const Package& p : kPackages) {
+    SCOPED_TRACE(p.text);
+    Prepare(p.text, {});
+    if (p.text == "Epicor") QueueXref("d.txt", "co.txt");
+    Run();
+    EXPECT_EQ(Shown().back(), "QvLedgerloom | No records found in file.");
+    EXPECT_FALSE(window->run.Ready);
+    EXPECT_FALSE(std::filesystem::exists(Host(p.workbook)));
+    EXPECT_EQ(Audit(), "");
+  }
+}
+
 TEST_F(WorkbookJournalsTest, AFailedSaveIsReportedAndNeverAsReadyForPosting) {
   Write("d.txt", "");
   Write("co.txt", "");
