@@ -24,6 +24,8 @@ constexpr std::string_view kAmountMask = "$#,##0.00";
 constexpr const char* kTitles[] = {"GL Code", "Location", "Tax", "Journal", "Dept Code", "Ref #", "cacctdesc",
                                    "DR", "CR"};
 constexpr int kFirstColumn = 3;
+constexpr int kDebitColumn = 10;
+constexpr int kCreditColumn = 11;
 
 // The account's pieces around its first ".": the character after it (the
 // account's first character when it has none) and the one before it. A
@@ -74,8 +76,8 @@ void WriteRow(QvLedgerloom& w, const workbook::Worksheet& sheet, int row, const 
   };
   int column = kFirstColumn;
   for (const std::string& text : texts) sheet.Cells(row, column++).Value(text);
-  AmountCell(sheet, row, 10, vb::AmountOf(v[InputRecord::kDebits]));
-  AmountCell(sheet, row, 11, vb::AmountOf(v[InputRecord::kCredits]));
+  AmountCell(sheet, row, kDebitColumn, vb::AmountOf(v[InputRecord::kDebits]));
+  AmountCell(sheet, row, kCreditColumn, vb::AmountOf(v[InputRecord::kCredits]));
 
   w.run.b.Write("Account Number: " + account + ", " + "Date: " + date + "\r\n" + "Debits: " +
                 DebitsAsRead(vb::Trim(v[InputRecord::kDebits])) + ", Credits: " +
