@@ -59,7 +59,7 @@ const FinPacEntry kEntries[] = {
      .companyMaxLen = 2, .name = NameRule::ClubSelect},
     {.text = "CMS", .pattern = WholeFile, .files = ByWriter, .hasHeader = true},
     {.text = "CSA", .pattern = SumLoop, .ownSteps = true, .ext = ".GLT", .name = NameRule::CSA},
-    {.text = "Epicor", .pattern = WholeFile, .input = Text, .journalStream = false, .ext = ".csv",
+    {.text = "Epicor", .pattern = WholeFile, .ownSteps = true, .input = Text, .journalStream = false, .ext = ".csv",
      .workbookPrefix = "Epicor_"},
     {.text = "Enterprise", .pattern = Object, .input = Text, .journalStream = false,
      .balance = ObjectBalance, .write = WriteMode::NoJournal},
