@@ -19,6 +19,7 @@
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
 #include "writers/builtin/self_reading.h"
+#include "writers/builtin/workbook_journals.h"
 #include "writers/classes/writer_classes.h"
 #include "writers/workbook/workbook_classes.h"
 
@@ -44,6 +45,9 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterMapicsWriter(catalog);
   RegisterMeditechWriter(catalog);
   RegisterSelfReadingWriters(catalog);
+  RegisterAIMsiWriter(catalog);
+  RegisterEpicorWriter(catalog);
+  RegisterLASRWriter(catalog);
   RegisterWriterClasses(catalog);
   RegisterWorkbookClasses(catalog);
 }

@@ -1,0 +1,77 @@
+#pragma once
+// The packages whose journal is a one-sheet workbook built straight from the
+// comma export: "AIMsi", "Epicor" and "LASR", one file each. None of them
+// hands a line to WriteOutputRec: the audit trail holds readable lines of the
+// package's own and the run is always in balance. The saved workbook's path
+// becomes OUTFile, so the result message names the file to post.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/workbook/workbook.h"
+
+namespace qvl {
+
+class FinPacCatalog;
+class QvLedgerloom;
+struct FinPacHooks;
+
+void RegisterAIMsiWriter(FinPacCatalog& catalog);
+void RegisterEpicorWriter(FinPacCatalog& catalog);
+void RegisterLASRWriter(FinPacCatalog& catalog);
+
+// Whole-input writers: each reads every comma line of input file 1.
+void AIMsi(QvLedgerloom& window);
+void Epicor(QvLedgerloom& window);
+void LASR(QvLedgerloom& window);
+
+// --- Steps the three share. ---
+
+// The package's writer, called once per run. Its offsetting branch writes
+// nothing: no offsetting entry is asked for (nothing counts toward the
+// balance), and none may build a second workbook over the saved one.
+void AttachWorkbookJournal(FinPacHooks& hooks, void (*writer)(QvLedgerloom&));
+
+// A new workbook of an invisible application that asks nothing, with its
+// first sheet at hand, under the hourglass pointer. The application and the
+// hourglass end with the object, however the writer ends.
+class JournalWorkbook {
+ public:
+  JournalWorkbook();
+  ~JournalWorkbook();
+  JournalWorkbook(const JournalWorkbook&) = delete;
+  JournalWorkbook& operator=(const JournalWorkbook&) = delete;
+
+  const workbook::Worksheet& sheet() const { return sheet_; }
+  // Sets OUTFile to the package's workbook name and saves under it. A save
+  // that fails raises a FileError naming the workbook: never a success.
+  void SaveAsJournal(QvLedgerloom& window) const;
+
+ private:
+  workbook::Application app_;
+  workbook::Workbook book_;
+  workbook::Worksheet sheet_;
+};
+
+// The export's first comma line of nine values. An export without a line
+// has nothing to post: the operator is told, the run stops (nullopt), and no
+// workbook is made that would be reported ready for posting.
+std::optional<std::vector<std::string>> FirstExportLine(QvLedgerloom& window);
+// `perLine` on the first line, then on every further line, the last one
+// included; an error names the input line.
+void ForEachExportLine(QvLedgerloom& window, const std::vector<std::string>& first,
+                       const std::function<void(const std::vector<std::string>&)>& perLine);
+
+// A value taken from the export, put into a cell as the spreadsheet takes
+// typing (a plain number becomes a number), except what typing would lose
+// or misread: a code with leading zeros stays text, and a value beginning
+// with "=" or "'" is kept as it stands rather than turned into a formula or
+// stripped of its apostrophe.
+std::string TypedFromData(std::string_view value);
+
+// An amount in its plain number form: 1000 for 1000.00, -819.73, 0.
+std::string PlainAmount(std::string_view amountText);
+
+}  // namespace qvl
