@@ -35,13 +35,6 @@ std::vector<std::string> CMSTrailer(QvLedgerloom&) {
   return {""};
 }
 
-// The field trimmed where the record holds it, and that text.
-std::string TrimInPlace(InputRecord& rec, InputRecord::Field field) {
-  std::string trimmed = vb::Trim(rec.Get(field));
-  rec.Set(field, trimmed);
-  return trimmed;
-}
-
 // The detail lines of the record in curRec; its net counts once.
 void WriteCMSRecord(QvLedgerloom& w) {
   RunState& run = w.run;
