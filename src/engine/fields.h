@@ -11,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/input_record.h"
 #include "platform/vb/currency.h"
 
 namespace qvl {
 
-class InputRecord;
 class QvLedgerloom;
 
 struct Field {
@@ -61,5 +61,8 @@ void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns);
 vb::Currency NetAmount(const InputRecord& record);
 // The record's "yyyymmdd" date rewritten by its characters as "mm/dd/yyyy".
 std::string SlashedRecordDate(const InputRecord& record);
+// The field stored again without its surrounding blanks (left-aligned), for
+// the layouts that trim a value where the record holds it; returns that text.
+std::string TrimInPlace(InputRecord& record, InputRecord::Field field);
 
 }  // namespace qvl

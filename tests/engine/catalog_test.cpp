@@ -54,7 +54,7 @@ const Expected kExpected[] = {
     {"Corrand", ".csv", "123030526.csv", 'T', "ab", 'O', ""},
     {"CertiPay Advantage", ".txt", "123030526.txt", 'R', "ab", 'L', ""},
     {"ClubSelect", ".MAS", "CCGLTR123.MAS", 'T', "ab", 'W', "F"},
-    {"CMS", ".txt", "123030526.txt", 'R', "ab", 'W', "HF"},
+    {"CMS", ".txt", "123030526.txt", 'R', "ab", 'W', "HTFE"},
     {"CSA", ".GLT", "G00123C0.GLT", 'R', "ab", 'S', ""},
     {"Epicor", ".csv", "123030526.csv", 'T', "b", 'W', ""},
     {"Enterprise", ".txt", "123030526.txt", 'T', "b", 'O', "J"},

@@ -15,16 +15,6 @@ namespace qvl {
 
 namespace {
 
-// "MAS90 v4.x" and "MAS90 v5.0": an amount that is no number is put into the
-// record as "0" (the audit trail shows it so), then the line is counted.
-vb::Currency CountedNet(RunState& run) {
-  if (!vb::IsNumeric(run.curRec.debits())) run.curRec.SetDebits("0");
-  if (!vb::IsNumeric(run.curRec.credits())) run.curRec.SetCredits("0");
-  ++run.RecCount;
-  run.DoBalancing = true;
-  return NetAmount(run.curRec);
-}
-
 std::vector<std::string> SageBWHeader(QvLedgerloom& w) {
   if (!w.chk13pd.Checked()) return {};
   return {"Seq #,Posting Date,Journal ID,Reference,Description,Account ID,Debit or Credit Amount"};
@@ -32,9 +22,19 @@ std::vector<std::string> SageBWHeader(QvLedgerloom& w) {
 
 }  // namespace
 
+// An amount that is no number is put into the
+// record as "0" (the audit trail shows it so), then the line is counted.
+vb::Currency Mas90CountedNet(RunState& run) {
+  if (!vb::IsNumeric(run.curRec.debits())) run.curRec.SetDebits("0");
+  if (!vb::IsNumeric(run.curRec.credits())) run.curRec.SetCredits("0");
+  ++run.RecCount;
+  run.DoBalancing = true;
+  return NetAmount(run.curRec);
+}
+
 void MAS90v4x(QvLedgerloom& w) {
   RunState& run = w.run;
-  const vb::Currency amount = CountedNet(run);
+  const vb::Currency amount = Mas90CountedNet(run);
   const std::string date = run.curRec.date();
   WriteFields(w, ",",
               {Plain(vb::Trim(run.curRec.account())), Plain(""),
@@ -45,7 +45,7 @@ void MAS90v4x(QvLedgerloom& w) {
 
 void MAS90v50(QvLedgerloom& w) {
   RunState& run = w.run;
-  const vb::Currency amount = CountedNet(run);
+  const vb::Currency amount = Mas90CountedNet(run);
   WriteFields(w, "\t",
               {Plain(vb::Trim(run.curRec.account())), Plain("PE " + vb::Format(w.PeriodEnd(), "mm-dd-yy")),
                Plain(amount.ToText())});

@@ -19,6 +19,7 @@
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
 #include "writers/builtin/self_reading.h"
+#include "writers/builtin/whole_file.h"
 #include "writers/builtin/workbook_journals.h"
 #include "writers/classes/writer_classes.h"
 #include "writers/workbook/workbook_classes.h"
@@ -48,6 +49,7 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterAIMsiWriter(catalog);
   RegisterEpicorWriter(catalog);
   RegisterLASRWriter(catalog);
+  RegisterWholeFileWriters(catalog);
   RegisterWriterClasses(catalog);
   RegisterWorkbookClasses(catalog);
 }
