@@ -12,6 +12,7 @@
 #include "writers/builtin/mas90_v4x_v50_v80.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
+#include "writers/builtin/quickbooks.h"
 #include "writers/classes/writer_classes.h"
 
 namespace qvl {
@@ -29,6 +30,7 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterBlackbaudWriters(catalog);
   RegisterCertiPayWriter(catalog);
   RegisterCsaWriter(catalog);
+  RegisterQuickBooksWriters(catalog);
   RegisterWriterClasses(catalog);
 }
 
