@@ -52,7 +52,12 @@ CommaAccount CsvIOParts(QvLedgerloom& w, std::string_view account) {
 
 std::string PeriodEnd(QvLedgerloom& w) { return vb::Format(vb::CDate(w.pdEndDate.Text()), "mm/dd/yy"); }
 
-bool Written(const std::string& trimmedAmount) { return !trimmedAmount.empty() && trimmedAmount != ".00"; }
+// A side with no amount writes no line: empty, ".00", or a zero that a
+// merged line carries on its other side. Text that is no number is copied.
+bool Written(const std::string& trimmedAmount) {
+  if (trimmedAmount.empty() || trimmedAmount == ".00") return false;
+  return !vb::IsNumeric(trimmedAmount) || !vb::AmountOf(trimmedAmount).IsZero();
+}
 
 // The record in curRec as a debit line and a credit line, each where it has
 // an amount.
@@ -134,13 +139,20 @@ void WritePass(QvLedgerloom& w, const std::vector<StoredLine>& stored, AccountSp
 }
 
 // One transaction for the whole journal: its "TRNS" line posts the amount
-// that balances every "SPL" line to the account the operator gives.
-void WriteBalancingLine(QvLedgerloom& w, const std::vector<StoredLine>& stored) {
+// that balances every "SPL" line to the account the operator gives. Cancel
+// ends the run: no journal without its balancing account is offered for
+// posting.
+bool WriteBalancingLine(QvLedgerloom& w, const std::vector<StoredLine>& stored) {
   vb::Currency total;
   for (const StoredLine& s : stored) total += NetAmount(s.record);
-  const std::string account =
-      dialogs::InputBox("Please enter an Account for the Journal Balance", "Creating Header Record", "");
-  WriteTrnsLine(w, "", "", vb::Trim(account), (-total).ToText());
+  const dialogs::InputReply account =
+      dialogs::InputBoxReply("Please enter an Account for the Journal Balance", "Creating Header Record", "");
+  if (account.cancelled) {
+    w.run.Ready = false;
+    return false;
+  }
+  WriteTrnsLine(w, "", "", vb::Trim(account.text), (-total).ToText());
+  return true;
 }
 
 bool HasAmount(const InputRecord& rec) { return vb::IsNumeric(rec.debits()) || vb::IsNumeric(rec.credits()); }
@@ -165,7 +177,7 @@ void StoredEntry(QvLedgerloom& w, AccountSplit split, bool groups) {
   InitFiles(w);
   const std::optional<std::vector<StoredLine>> stored = StoreRecords(w);
   if (!stored) return;
-  if (!groups) WriteBalancingLine(w, *stored);
+  if (!groups && !WriteBalancingLine(w, *stored)) return;
   WritePass(w, *stored, split, groups);
 }
 
@@ -190,8 +202,7 @@ void CsvIOEntry(QvLedgerloom& w) {
     if (HasAmount(rec)) stored.push_back({rec, (*values)[InputRecord::kAccount]});
   }
   if (stored.empty()) return RefuseRun(w, kNoRecordsMsg);
-  WriteBalancingLine(w, stored);
-  WritePass(w, stored, CsvIOParts, false);
+  if (WriteBalancingLine(w, stored)) WritePass(w, stored, CsvIOParts, false);
 }
 
 // The offsetting entry: "SPL" lines of the record the entry prepared.
