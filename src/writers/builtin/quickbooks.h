@@ -15,6 +15,8 @@ class FinPacCatalog;
 class QvLedgerloom;
 
 void RegisterQuickBooksWriters(FinPacCatalog& catalog);
+// The comma files' entries and offsetting writers (part of the above).
+void RegisterQuickBooksCommaWriters(FinPacCatalog& catalog);
 
 // --- The ways an account carries more than the account. ---
 // Every split looks in the trimmed account, so an account without the

@@ -1,6 +1,7 @@
 // The comma-separated QuickBooks files: the whole input is stored first, so
 // a transaction's "TRNS" line can carry the amount that balances its "SPL"
 // lines, which follow it.
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>

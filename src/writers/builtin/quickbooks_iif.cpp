@@ -1,5 +1,6 @@
 // The tab-separated QuickBooks files, and the header and end lines of the
 // whole family.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -176,8 +177,6 @@ void QuickBooks(QvLedgerloom& w) {
 void QuickBooks2006(QvLedgerloom& w) {
   WholeLineLoop(w, "QvLedgerloom", [&w](const std::string& line) { WriteTypedInputLine(w, line); });
 }
-
-void RegisterQuickBooksCommaWriters(FinPacCatalog& catalog);
 
 void RegisterQuickBooksWriters(FinPacCatalog& catalog) {
   for (const char* text : {"QuickBooks", "QuickBooks 2004"}) {
