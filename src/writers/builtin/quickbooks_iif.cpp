@@ -149,8 +149,11 @@ void QuickBooks(QvLedgerloom& w) {
   ++run.RecCount;
   run.DoBalancing = true;
 
-  const TabAccount parts =
-      SplitTabAccount(rec.account(), w.txtDelim.Text(), w.chkClass.Checked(), w.chkNames.Checked(), is2004);
+  // Names and locations are offered by "QuickBooks 2004" only: for
+  // "QuickBooks" the box is hidden, and a check mark another package left
+  // there must not split its accounts.
+  const TabAccount parts = SplitTabAccount(rec.account(), w.txtDelim.Text(), w.chkClass.Checked(),
+                                           is2004 && w.chkNames.Checked(), is2004);
   std::string date = SlashedDate(rec.date());
   std::string name = rec.company();
   if (is2004) {

@@ -142,6 +142,22 @@ TEST_F(QuickBooksTest, TabLinesNumberEachRunFromOneAndTakeAmountsAtTheirEdges) {
   }
 }
 
+// "parse locations?" is "QuickBooks 2004"'s own: hidden under "QuickBooks",
+// a check mark left there splits nothing.
+TEST_F(QuickBooksTest, OnlyQuickBooks2004SplitsLocations) {
+  for (const auto& [package, columns] : {std::pair<std::string, std::string>{"QuickBooks", "101-10099      \t"},
+                                         std::pair<std::string, std::string>{"QuickBooks 2004", "101            \t"}}) {
+    Prepare(package, {Record("101-10099", ".00", ".00")});
+    window->chkNames.SetValue(1);
+    window->txtDelim.SetText("-");
+    Run();
+    const Lines lines = JournalLines("123113026.iif");
+    ASSERT_EQ(lines.size(), 5u) << package;
+    EXPECT_NE(lines[3].find("\t" + columns), std::string::npos) << lines[3];
+    EXPECT_EQ(lines[3].ends_with("\t10099"), package == "QuickBooks 2004") << lines[3];
+  }
+}
+
 // A line that does not hold the export's values stops the run, naming it;
 // the lines before it stay. A later run starts again at "TRNS" 1.
 TEST_F(QuickBooksTest, QuickBooks2006StopsAtABadLineAndALaterRunStartsAgain) {
