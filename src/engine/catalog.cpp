@@ -137,8 +137,7 @@ const FinPacEntry kEntries[] = {
     {.text = "QuickBooks 2006", .pattern = WholeFile, .input = Text, .ext = ".iif",
      .hasHeader = true, .hasTrailer = true},
     {.text = "QuickBooks PerfPay", .pattern = StoreThenWrite, .ownSteps = true, .input = Text,
-     .ext = ".iif", .name = NameRule::CompanyAndExt, .hasHeader = true, .hasTrailer = true,
-     .balance = BalanceBranch::Nothing},
+     .ext = ".iif", .name = NameRule::CompanyAndExt, .hasHeader = true, .hasTrailer = true},
     // A whole-file writer when summarized, else a record loop.
     {.text = "Real World (Passport)", .pattern = RecordLoop, .ownSteps = true,
      .input = TextWhenSummarized, .name = NameRule::CompanyMMYYexp},

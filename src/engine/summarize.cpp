@@ -31,8 +31,11 @@ const InputRecord& SumTable::Entry(std::int64_t n) const {
   return rows_[static_cast<std::size_t>(n - 1)].record;
 }
 
-bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit) {
-  const auto [it, added] = index_.try_emplace(SumKey(record), rows_.size());
+bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit,
+                   std::string_view keyText) {
+  std::string key = SumKey(record);
+  if (!keyText.empty()) key.append(1, '\x1f').append(keyText);
+  const auto [it, added] = index_.try_emplace(std::move(key), rows_.size());
   if (added) {
     rows_.push_back({record, vb::AmountOf(record.debits()), vb::AmountOf(record.credits())});
     return false;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -28,8 +29,11 @@ class SumTable {
 
   // Merges the record into the entry of its key, or adds it as a new entry
   // (kept as it stands, amount texts included). Returns true when it merged,
-  // with the record's own amounts in `debit` and `credit`.
-  bool Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit);
+  // with the record's own amounts in `debit` and `credit`. `keyText` joins
+  // the key: a package that keeps an account longer than the record's field
+  // merges on its whole text.
+  bool Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit,
+           std::string_view keyText = {});
 
  private:
   struct Row {

@@ -103,7 +103,7 @@ const Expected kExpected[] = {
     {"QuickBooks(csv I/O)", ".iif", "123.iif", 'T', "ab", 'W', "FC"},
     {"QuickBooks 2004", ".iif", "123030526.iif", 'R', "ab", 'S', "HT"},
     {"QuickBooks 2006", ".iif", "123030526.iif", 'T', "ab", 'W', "HT"},
-    {"QuickBooks PerfPay", ".iif", "123.iif", 'T', "ab", 'T', "HTn"},
+    {"QuickBooks PerfPay", ".iif", "123.iif", 'T', "ab", 'T', "HT"},
     {"Real World (Passport)", ".txt", "1230326.exp", 'S', "ab", 'L', ""},
     {"Reynolds & Reynolds", ".txt", "123.PRN", 'T', "ab", 'W', ""},
     {"RMS 6.10.03", ".txt", "123030526.txt", 'T', "b", 'O', "FJ"},

@@ -4,12 +4,20 @@
 // and "Northstar", one file per package. Before a line goes to WriteOutputRec
 // the current record holds that line's values (RecordOfLine), so totals,
 // audit lines and offsetting entries describe the line written.
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace qvl {
 
 class FinPacCatalog;
 class QvLedgerloom;
 
 void RegisterCommaInputWriters(FinPacCatalog& catalog);
+
+// The nine values of an export line as they stand between its commas, the
+// last one the rest of the line. A line with fewer raises vb::Error 5.
+std::vector<std::string> ExportLineValues(std::string_view line);
 
 void RegisterBlackbaudV760Writer(FinPacCatalog& catalog);
 void RegisterBMSIWriter(FinPacCatalog& catalog);

@@ -26,13 +26,6 @@ namespace {
 constexpr std::size_t kAccountWidth = 24;
 constexpr std::size_t kCentsWidth = 12;
 
-// The line's values as they stand between its commas.
-std::vector<std::string> NineValues(const std::string& line) {
-  std::optional<std::vector<std::string>> values = files::SplitAsItStands(line, InputRecord::kValueFields);
-  if (!values) throw vb::Error(vb::kInvalidProcedureCall, "The line does not hold the nine values of the export.");
-  return std::move(*values);
-}
-
 void WriteFiservLine(QvLedgerloom& w, const std::string& account, const std::string& date, vb::Currency amount) {
   RunState& run = w.run;
   const std::string cents = AmountInField(vb::Format(amount * 100, "0"), kCentsWidth);
@@ -56,7 +49,7 @@ void WriteFiservLine(QvLedgerloom& w, const std::string& account, const std::str
 }
 
 void WriteFiservLines(QvLedgerloom& w, const std::string& line) {
-  const std::vector<std::string> v = NineValues(line);
+  const std::vector<std::string> v = ExportLineValues(line);
   const std::string account = vb::PadRight(v[InputRecord::kAccount], kAccountWidth);
   const std::string& date = v[InputRecord::kDate];
   const vb::Currency debit = vb::AmountOf(v[InputRecord::kDebits]);

@@ -18,6 +18,7 @@
 #include "writers/builtin/meditech.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
+#include "writers/builtin/quickbooks.h"
 #include "writers/builtin/self_reading.h"
 #include "writers/builtin/whole_file.h"
 #include "writers/builtin/workbook_journals.h"
@@ -50,6 +51,7 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterEpicorWriter(catalog);
   RegisterLASRWriter(catalog);
   RegisterWholeFileWriters(catalog);
+  RegisterQuickBooksWriters(catalog);
   RegisterWriterClasses(catalog);
   RegisterWorkbookClasses(catalog);
 }
