@@ -18,6 +18,11 @@
 #include "writers/builtin/meditech.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
+#include "writers/builtin/pathlinks.h"
+#include "writers/builtin/sap.h"
+#include "writers/builtin/timberline.h"
+#include "writers/builtin/turning_point.h"
+#include "writers/builtin/veridian.h"
 #include "writers/classes/writer_classes.h"
 
 namespace qvl {
@@ -41,6 +46,11 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterKeaneWriter(catalog);
   RegisterMapicsWriter(catalog);
   RegisterMeditechWriter(catalog);
+  RegisterPathlinksWriter(catalog);
+  RegisterSapWriters(catalog);
+  RegisterTimberlineWriter(catalog);
+  RegisterTurningPointWriter(catalog);
+  RegisterVeridianWriter(catalog);
   RegisterWriterClasses(catalog);
 }
 
