@@ -22,14 +22,13 @@ void ZeroWhenNotNumeric(InputRecord& record, InputRecord::Field field) {
   if (!vb::IsNumeric(record.Get(field))) record.Set(field, "0.00");
 }
 
-std::string RevHeader(const QvLedgerloom& w) {
+// The period end stands as typed.
+std::vector<std::string> RevHeader(QvLedgerloom& w) {
   const std::string periodEnd = w.pdEndDate.Text();
-  return JoinFields({Plain("H"), Plain("0100"), Plain("Payroll Expense"), Plain(""), Plain(periodEnd),
-                     Plain(periodEnd), Plain("USD")},
-                    "\t");
+  return {JoinFields({Plain("H"), Plain("0100"), Plain("Payroll Expense"), Plain(""), Plain(periodEnd),
+                      Plain(periodEnd), Plain("USD")},
+                     "\t")};
 }
-
-std::vector<std::string> RevHeaderLines(QvLedgerloom& w) { return {RevHeader(w)}; }
 
 // Both entries count the records they read.
 void CountedEntry(QvLedgerloom& w) {
@@ -94,7 +93,7 @@ void RegisterSapWriters(FinPacCatalog& catalog) {
   FinPacHooks& rev = catalog.HooksOf("SAP Rev. 1.0");
   rev.entry = CountedEntry;
   rev.writer = SAPrev10;
-  rev.header = RevHeaderLines;
+  rev.header = RevHeader;
 }
 
 }  // namespace qvl
