@@ -18,8 +18,13 @@
 #include "writers/builtin/meditech.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
+#include "writers/builtin/pathlinks.h"
 #include "writers/builtin/quickbooks.h"
+#include "writers/builtin/sap.h"
 #include "writers/builtin/self_reading.h"
+#include "writers/builtin/timberline.h"
+#include "writers/builtin/turning_point.h"
+#include "writers/builtin/veridian.h"
 #include "writers/builtin/whole_file.h"
 #include "writers/builtin/workbook_journals.h"
 #include "writers/classes/writer_classes.h"
@@ -52,6 +57,11 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterLASRWriter(catalog);
   RegisterWholeFileWriters(catalog);
   RegisterQuickBooksWriters(catalog);
+  RegisterPathlinksWriter(catalog);
+  RegisterSapWriters(catalog);
+  RegisterTimberlineWriter(catalog);
+  RegisterTurningPointWriter(catalog);
+  RegisterVeridianWriter(catalog);
   RegisterWriterClasses(catalog);
   RegisterWorkbookClasses(catalog);
 }
