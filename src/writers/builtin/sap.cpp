@@ -33,7 +33,8 @@ std::vector<std::string> RevHeader(QvLedgerloom& w) {
 // Both entries count the records they read.
 void CountedEntry(QvLedgerloom& w) {
   RunPattern(w, *w.run.entry);
-  w.run.RecCount = w.run.RecordsRead;
+  // Records are read in order, so the last one read is their number.
+  if (w.run.Files.IsOpen(1)) w.run.RecCount = w.run.Files.LineNumber(1);
 }
 
 struct RevAccount {
