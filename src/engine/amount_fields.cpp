@@ -63,6 +63,13 @@ std::string OverpunchedCents(const QvLedgerloom& window, vb::Currency amount, st
   return digits;
 }
 
+std::string AmountTextInField(const QvLedgerloom& window, std::string_view text, std::size_t width, char fill) {
+  if (text.size() > width)
+    StopRun(window, "The amount " + std::string(text) + " does not fit the journal's " + std::to_string(width) +
+                        "-character amount field.");
+  return std::string(width - text.size(), fill).append(text);
+}
+
 std::string ZeroFilled(const QvLedgerloom& window, std::string_view digits, std::size_t width,
                        std::string_view what) {
   if (digits.size() > width)
@@ -77,6 +84,9 @@ std::string LineSource(const QvLedgerloom& window) {
   const RunState& run = window.run;
   if (run.Balancing) return "the offsetting entry";
   if (run.curSumLoaded) return "the summarized line of account " + vb::Trim(run.curRec.account());
+  // A writer that reads whole text lines is named by its line.
+  if (run.Files.IsOpen(1) && run.Files.LineNumber(1) > 0)
+    return run.INFile + ", line " + std::to_string(run.Files.LineNumber(1));
   return run.INFile + ", record " + std::to_string(run.RecordsRead);
 }
 

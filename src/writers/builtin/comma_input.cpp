@@ -1,6 +1,18 @@
 #include "writers/builtin/comma_input.h"
 
+#include <optional>
+
+#include "engine/input_record.h"
+#include "platform/files/comma_list.h"
+#include "platform/vb/error.h"
+
 namespace qvl {
+
+std::vector<std::string> NineValues(const std::string& line) {
+  std::optional<std::vector<std::string>> values = files::SplitAsItStands(line, InputRecord::kValueFields);
+  if (!values) throw vb::Error(vb::kInvalidProcedureCall, "The line does not hold the nine values of the export.");
+  return std::move(*values);
+}
 
 void RegisterCommaInputWriters(FinPacCatalog& catalog) {
   RegisterBlackbaudV760Writer(catalog);

@@ -4,12 +4,21 @@
 // and "Northstar", one file per package. Before a line goes to WriteOutputRec
 // the current record holds that line's values (RecordOfLine), so totals,
 // audit lines and offsetting entries describe the line written.
+#include <string>
+#include <vector>
+
 namespace qvl {
 
 class FinPacCatalog;
 class QvLedgerloom;
 
 void RegisterCommaInputWriters(FinPacCatalog& catalog);
+
+// A whole input line split at its first eight commas into the nine values of
+// the export as they stand (blanks and quotes kept; credits is the rest of
+// the line). A line with fewer commas raises a run-time error, which the
+// line loops report naming the line.
+std::vector<std::string> NineValues(const std::string& line);
 
 void RegisterBlackbaudV760Writer(FinPacCatalog& catalog);
 void RegisterBMSIWriter(FinPacCatalog& catalog);

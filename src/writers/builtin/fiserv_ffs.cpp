@@ -10,10 +10,8 @@
 #include "engine/fields.h"
 #include "engine/run_files.h"
 #include "engine/run_state.h"
-#include "platform/files/comma_list.h"
 #include "platform/vb/clock.h"
 #include "platform/vb/currency.h"
-#include "platform/vb/error.h"
 #include "platform/vb/format.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
@@ -25,13 +23,6 @@ namespace {
 
 constexpr std::size_t kAccountWidth = 24;
 constexpr std::size_t kCentsWidth = 12;
-
-// The line's values as they stand between its commas.
-std::vector<std::string> NineValues(const std::string& line) {
-  std::optional<std::vector<std::string>> values = files::SplitAsItStands(line, InputRecord::kValueFields);
-  if (!values) throw vb::Error(vb::kInvalidProcedureCall, "The line does not hold the nine values of the export.");
-  return std::move(*values);
-}
 
 void WriteFiservLine(QvLedgerloom& w, const std::string& account, const std::string& date, vb::Currency amount) {
   RunState& run = w.run;
