@@ -124,7 +124,6 @@ void PlumasBankEntry(QvLedgerloom& w) {
 
 void PlumasBank(QvLedgerloom& w) {
   RunState& run = w.run;
-  run.MaxAcctLen = kAccountWidth;
   const std::string account = BankAccount(run.curRec.account());
   WriteAmount(w, account, vb::AmountOf(run.curRec.debits()), true);
   WriteAmount(w, account, vb::AmountOf(run.curRec.credits()), false);

@@ -200,6 +200,14 @@ TEST_F(FixedBankFilesTest, SOSSplitsTheAccountIntoSegmentsAndAnAccountPart) {
   }
 }
 
+TEST_F(FixedBankFilesTest, SOSWithoutRecordsWritesControlRecordsOfZero) {
+  RunPackage("SOS", {});
+  EXPECT_EQ(Journal("glpost2.fil"), "");
+  EXPECT_EQ(Journal("glbatch.fil"), "11/30/2026112026" + std::string(10, '0') + ".00" + std::string(10, '0') + ".00\r\n");
+  EXPECT_EQ(Journal("glpost1.fil"), "000001" + std::string(10, '0') + ".00" + std::string(10, '0') + ".00\r\n");
+  EXPECT_EQ(LastTitle(), kInBalance);
+}
+
 TEST_F(FixedBankFilesTest, RealWorldHoldsEveryRecordBeyondTwoThousand) {
   Prepare("Real World (Passport)", std::vector<std::string>(2001, Record("100-200-3000-400", "1.00", ".00")));
   window->rdoClrY.SetValue(true);
