@@ -64,6 +64,13 @@ std::string OverpunchedCents(const QvLedgerloom& window, vb::Currency amount, st
   return digits;
 }
 
+std::string AmountTextInField(const QvLedgerloom& window, std::string_view text, std::size_t width, char fill) {
+  if (text.size() > width)
+    StopRun(window, "The amount " + std::string(text) + " does not fit the journal's " + std::to_string(width) +
+                        "-character amount field.");
+  return std::string(width - text.size(), fill).append(text);
+}
+
 std::string ZeroFilled(const QvLedgerloom& window, std::string_view digits, std::size_t width,
                        std::string_view what) {
   if (digits.size() > width)

@@ -29,6 +29,11 @@ std::string PlainCents(const QvLedgerloom& window, vb::Currency amount, std::siz
 // below zero). More digits stop the run.
 std::string OverpunchedCents(const QvLedgerloom& window, vb::Currency amount, std::size_t width);
 
+// An amount's text as the layout writes it ("574.54", "-15.55",
+// "0000001234.56") filled with `fill` on the left to `width`; a longer text
+// stops the run naming the line, so it is never cut.
+std::string AmountTextInField(const QvLedgerloom& window, std::string_view text, std::size_t width, char fill);
+
 // `digits` (a whole number's text) zero-filled to `width`; more digits stop
 // the run, the message calling the value `what` ("The debit count ...").
 std::string ZeroFilled(const QvLedgerloom& window, std::string_view digits, std::size_t width,
@@ -36,7 +41,7 @@ std::string ZeroFilled(const QvLedgerloom& window, std::string_view digits, std:
 
 // Where the line being written comes from, as a message names it: the
 // offsetting entry, a summarized line and its account, or the input file
-// and the number of the record last read.
+// and the number of the text line or the record last read.
 std::string LineSource(const QvLedgerloom& window);
 
 }  // namespace qvl

@@ -142,7 +142,7 @@ const FinPacEntry kEntries[] = {
     {.text = "Real World (Passport)", .pattern = RecordLoop, .ownSteps = true,
      .input = TextWhenSummarized, .name = NameRule::CompanyMMYYexp},
     {.text = "Reynolds & Reynolds", .pattern = WholeFile, .ownSteps = true, .input = Text,
-     .name = NameRule::CompanyPRN},
+     .name = NameRule::CompanyPRN, .hasTrailer = true},
     {.text = "RMS 6.10.03", .pattern = Object, .files = ByWriter, .input = Text,
      .journalStream = false, .balance = ObjectBalance, .write = WriteMode::NoJournal},
     {.text = "Sage BusinessWorks Gold", .pattern = SumLoop},

@@ -15,12 +15,10 @@ namespace {
 bool HasJournal(const FinPacEntry* entry) { return entry == nullptr || entry->journalStream; }
 bool HasAudit(const FinPacEntry* entry) { return entry == nullptr || entry->auditStream; }
 
-void RefuseOutputOverInput(QvLedgerloom& window) {
-  RunState& run = window.run;
-  for (const auto& [path, created] : {std::pair<const std::string&, bool>{run.OUTFile, HasJournal(run.entry)},
-                                      std::pair<const std::string&, bool>{run.AuditFile, HasAudit(run.entry)}}) {
-    if (!created || !paths::SameFile(run.INFile, path)) continue;
-    RefuseRun(window, std::string(kOutputIsInputMsg) + "\r\r" + path);
+void RefuseOutputOverInput(QvLedgerloom& window, const std::vector<RunStream>& streams) {
+  for (const RunStream& s : streams) {
+    if (!paths::SameFile(window.run.INFile, s.path)) continue;
+    RefuseRun(window, std::string(kOutputIsInputMsg) + "\r\r" + s.path);
     throw RunStopped();
   }
 }
@@ -45,18 +43,17 @@ files::TextStream Create(const std::string& path) {
   }
 }
 
-void CreateStreams(RunState& run) {
-  if (HasJournal(run.entry)) run.a = Create(run.OUTFile);
-  if (HasAudit(run.entry)) run.b = Create(run.AuditFile);
+void CreateStreams(const std::vector<RunStream>& streams) {
+  for (const RunStream& s : streams) *s.stream = Create(s.path);
 }
 
 // The streams could not be created because the output folder is missing:
 // the operator decides whether it is created. Declining ends the run with
 // nothing written.
-void CreateMissingFolder(QvLedgerloom& window) {
+void CreateMissingFolder(QvLedgerloom& window, std::string_view storeWhat) {
   RunState& run = window.run;
-  run.Build_String = "We would like to create the directory \r\r" + run.Output_Path +
-                     "\r\rso we can store your Journal Entry.";
+  run.Build_String = "We would like to create the directory \r\r" + run.Output_Path + "\r\rso we can store your " +
+                     std::string(storeWhat) + ".";
   if (!AskToProceed(window, run.Build_String)) throw RunStopped();
   CreateFolderPath(run.Output_Path);
 }
@@ -110,19 +107,27 @@ void CreateFolderPath(std::string_view windowsFolder) {
   }
 }
 
-void InitFiles(QvLedgerloom& window) {
+void OpenRunFiles(QvLedgerloom& window, const std::vector<RunStream>& streams, std::string_view storeWhat) {
   RunState& run = window.run;
-  RefuseOutputOverInput(window);
+  RefuseOutputOverInput(window, streams);
   OpenInput(window);
   try {
-    CreateStreams(run);
+    CreateStreams(streams);
   } catch (const FileError& e) {
     if (e.number() != vb::kPathNotFound) throw;
-    CreateMissingFolder(window);
-    CreateStreams(run);
+    CreateMissingFolder(window, storeWhat);
+    CreateStreams(streams);
   }
   // (Built from a character: GCC 12 warns falsely at -O2 on a short literal here.)
   run.quote = std::string(1, '"');
+}
+
+void InitFiles(QvLedgerloom& window) {
+  RunState& run = window.run;
+  std::vector<RunStream> streams;
+  if (HasJournal(run.entry)) streams.push_back({&run.a, run.OUTFile});
+  if (HasAudit(run.entry)) streams.push_back({&run.b, run.AuditFile});
+  OpenRunFiles(window, streams, "Journal Entry");
   if (run.entry != nullptr && run.entry->hasHeader) WriteRecords(window, run.entry->hooks.header);
 }
 

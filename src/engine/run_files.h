@@ -2,7 +2,11 @@
 // A run's files: the payroll export as input file 1, the journal stream `a`
 // and the audit trail `b`, with the package's header records after they are
 // created and its trailer records before they are closed.
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "platform/files/text_stream.h"
 
 namespace qvl {
 
@@ -15,6 +19,17 @@ struct RunState;
 // a journal or audit path that is the input file, and a folder the operator
 // does not want created; other failures are FileErrors naming the path.
 void InitFiles(QvLedgerloom& window);
+
+// One stream a run creates, and where.
+struct RunStream {
+  files::TextStream* stream;
+  std::string path;
+};
+// What InitFiles does before the header, for a package that creates a set of
+// streams of its own: refuses a path that is the input file, opens file 1 in
+// the package's form, creates the streams (asking once to create a missing
+// output folder "so we can store your " `storeWhat`) and sets `quote`.
+void OpenRunFiles(QvLedgerloom& window, const std::vector<RunStream>& streams, std::string_view storeWhat);
 
 // Whether the run opens its input as text lines rather than 89-character
 // records: the package's input form, decided by the window's options.

@@ -105,7 +105,7 @@ const Expected kExpected[] = {
     {"QuickBooks 2006", ".iif", "123030526.iif", 'T', "ab", 'W', "HT"},
     {"QuickBooks PerfPay", ".iif", "123.iif", 'T', "ab", 'T', "HT"},
     {"Real World (Passport)", ".txt", "1230326.exp", 'S', "ab", 'L', ""},
-    {"Reynolds & Reynolds", ".txt", "123.PRN", 'T', "ab", 'W', ""},
+    {"Reynolds & Reynolds", ".txt", "123.PRN", 'T', "ab", 'W', "T"},
     {"RMS 6.10.03", ".txt", "123030526.txt", 'T', "b", 'O', "FJ"},
     {"Sage BusinessWorks Gold", ".txt", "123030526.txt", 'R', "ab", 'S', ""},
     {"SamPro", ".txt", "123030526.txt", 'R', "ab", 'O', "FP"},

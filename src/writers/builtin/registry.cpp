@@ -9,6 +9,7 @@
 #include "writers/builtin/comma_input.h"
 #include "writers/builtin/csa.h"
 #include "writers/builtin/fiserv_if3.h"
+#include "writers/builtin/fixed_bank_files.h"
 #include "writers/builtin/jd_edwards.h"
 #include "writers/builtin/jonas.h"
 #include "writers/builtin/juris.h"
@@ -48,6 +49,7 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterAdpInterfaceWriters(catalog);
   RegisterAI5Writer(catalog);
   RegisterFiservIF3Writer(catalog);
+  RegisterFixedBankFileWriters(catalog);
   RegisterKeaneWriter(catalog);
   RegisterMapicsWriter(catalog);
   RegisterMeditechWriter(catalog);
