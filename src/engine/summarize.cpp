@@ -31,8 +31,9 @@ const InputRecord& SumTable::Entry(std::int64_t n) const {
   return rows_[static_cast<std::size_t>(n - 1)].record;
 }
 
-bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit) {
-  const auto [it, added] = index_.try_emplace(SumKey(record), rows_.size());
+bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit, std::string_view keyExtra) {
+  // The record's key has a fixed length, so what follows it cannot run into it.
+  const auto [it, added] = index_.try_emplace(SumKey(record) + std::string(keyExtra), rows_.size());
   if (added) {
     rows_.push_back({record, vb::AmountOf(record.debits()), vb::AmountOf(record.credits())});
     return false;
@@ -47,7 +48,9 @@ bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency&
   return true;
 }
 
-void Summarize(RunState& run) { run.SumArray.Add(run.curRec, run.curDebit, run.curCredit); }
+void Summarize(RunState& run, std::string_view keyExtra) {
+  run.SumArray.Add(run.curRec, run.curDebit, run.curCredit, keyExtra);
+}
 
 void SumDebitsCredits(RunState& run) {
   run.curRec = run.SumArray.Entry(run.LoopSum);

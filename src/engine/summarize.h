@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -28,8 +29,10 @@ class SumTable {
 
   // Merges the record into the entry of its key, or adds it as a new entry
   // (kept as it stands, amount texts included). Returns true when it merged,
-  // with the record's own amounts in `debit` and `credit`.
-  bool Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit);
+  // with the record's own amounts in `debit` and `credit`. `keyExtra` is a
+  // part of the key the record's fields cannot hold (a package's own value
+  // longer than its field); records merge only when it is equal too.
+  bool Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit, std::string_view keyExtra = {});
 
  private:
   struct Row {
@@ -46,8 +49,8 @@ class SumTable {
 std::string SumKey(const InputRecord& record);
 
 // Merges `curRec` into `SumArray`. After a merge `curDebit` and `curCredit`
-// hold the record's amounts.
-void Summarize(RunState& run);
+// hold the record's amounts. `keyExtra`: see SumTable::Add.
+void Summarize(RunState& run, std::string_view keyExtra = {});
 
 // Loads entry `LoopSum` into `curRec` and sets `curDebit`, `curCredit`,
 // `SumAmount` (debits minus credits as "######.00") and `curSumAmount`.
