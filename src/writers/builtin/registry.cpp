@@ -12,6 +12,11 @@
 #include "writers/builtin/mas90_v4x_v50_v80.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
+#include "writers/builtin/peachtree.h"
+#include "writers/builtin/platinum.h"
+#include "writers/builtin/sage_bw_gold.h"
+#include "writers/builtin/shelby.h"
+#include "writers/builtin/solomon.h"
 #include "writers/classes/writer_classes.h"
 
 namespace qvl {
@@ -29,6 +34,11 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterBlackbaudWriters(catalog);
   RegisterCertiPayWriter(catalog);
   RegisterCsaWriter(catalog);
+  RegisterPeachTreeWriter(catalog);
+  RegisterPlatinumWriter(catalog);
+  RegisterSageBWGoldWriter(catalog);
+  RegisterShelbyWriters(catalog);
+  RegisterSolomonWriters(catalog);
   RegisterWriterClasses(catalog);
 }
 
