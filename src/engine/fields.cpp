@@ -65,4 +65,10 @@ std::string SlashedRecordDate(const InputRecord& record) {
   return vb::Mid(date, 5, 2) + "/" + vb::Mid(date, 7, 2) + "/" + vb::Left(date, 4);
 }
 
+std::string TrimInPlace(InputRecord& record, InputRecord::Field field) {
+  std::string trimmed = vb::Trim(record.Get(field));
+  record.Set(field, trimmed);
+  return trimmed;
+}
+
 }  // namespace qvl

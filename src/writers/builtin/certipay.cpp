@@ -24,14 +24,6 @@ void CertiPayEntry(QvLedgerloom& w) {
 
 bool HasAmount(const std::string& trimmed) { return !trimmed.empty() && trimmed != ".00"; }
 
-// The field stored without its surrounding blanks (left-aligned), and that
-// text.
-std::string TrimInPlace(InputRecord& rec, InputRecord::Field field) {
-  std::string trimmed = vb::Trim(rec.Get(field));
-  rec.Set(field, trimmed);
-  return trimmed;
-}
-
 }  // namespace
 
 void CertiPay(QvLedgerloom& w) {

@@ -19,13 +19,6 @@ constexpr std::size_t kAccountWidth = 12;
 constexpr std::size_t kSourceWidth = 8;
 constexpr std::size_t kAmountWidth = 11;
 
-// The field stored without its blanks (left-aligned), and that text.
-std::string Trimmed(InputRecord& rec, InputRecord::Field field) {
-  std::string text = vb::Trim(rec.Get(field));
-  rec.Set(field, text);
-  return text;
-}
-
 }  // namespace
 
 void SageBWGold(QvLedgerloom& w) {
@@ -43,11 +36,11 @@ void SageBWGold(QvLedgerloom& w) {
   if (!w.chkNames.Checked()) {
     code = "13";
     source = Plain(vb::Left("Quorvanta", kSourceWidth));
-    const std::string company = Trimmed(rec, InputRecord::kCompany);
-    const std::string division = Trimmed(rec, InputRecord::kDivision);
-    const std::string branch = Trimmed(rec, InputRecord::kBranch);
+    const std::string company = TrimInPlace(rec, InputRecord::kCompany);
+    const std::string division = TrimInPlace(rec, InputRecord::kDivision);
+    const std::string branch = TrimInPlace(rec, InputRecord::kBranch);
     description = Plain("Co:" + company + " Div:" + division + " Br:" + branch +
-                        " Dept:" + Trimmed(rec, InputRecord::kDepartment));
+                        " Dept:" + TrimInPlace(rec, InputRecord::kDepartment));
   } else {
     code = "GEN";
     source = Quoted("PR");
@@ -58,8 +51,8 @@ void SageBWGold(QvLedgerloom& w) {
   if (w.Summarized.Value()) {
     amount = AmountAtWidth(w, run.SumAmount, kAmountWidth, Align::Left, 0);
   } else {
-    const vb::Currency net = vb::AmountOf(Trimmed(rec, InputRecord::kDebits)) -
-                             vb::AmountOf(Trimmed(rec, InputRecord::kCredits));
+    const vb::Currency net = vb::AmountOf(TrimInPlace(rec, InputRecord::kDebits)) -
+                             vb::AmountOf(TrimInPlace(rec, InputRecord::kCredits));
     const std::int64_t record = run.Balancing ? 0 : run.RecCount;
     amount = net.IsZero() ? std::string("0.00")
                           : AmountAtWidth(w, vb::Format(net, "0.00"), kAmountWidth, Align::Right, record);

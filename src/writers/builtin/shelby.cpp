@@ -36,13 +36,6 @@ void ShelbyEntry(QvLedgerloom& w) {
   SummarizingRecordLoop(w, w.run.ChosenPackage == "Shelby v5" ? Shelbyv5 : Shelby, [&w] { RepairAmounts(w); });
 }
 
-// The field stored without its blanks (left-aligned), and that text.
-std::string Trimmed(InputRecord& rec, InputRecord::Field field) {
-  std::string text = vb::Trim(rec.Get(field));
-  rec.Set(field, text);
-  return text;
-}
-
 // What every Shelby line shares, formed from the current record.
 struct ShelbyValues {
   ShelbyAccount account;
@@ -64,8 +57,8 @@ ShelbyValues FormValues(QvLedgerloom& w) {
   if (w.Summarized.Value()) {
     amount = vb::Trim(run.SumAmount);
   } else {
-    const std::string debits = Trimmed(rec, InputRecord::kDebits);
-    const std::string credits = Trimmed(rec, InputRecord::kCredits);
+    const std::string debits = TrimInPlace(rec, InputRecord::kDebits);
+    const std::string credits = TrimInPlace(rec, InputRecord::kCredits);
     amount = debits != ".00" ? (vb::AmountOf(debits) - vb::AmountOf(credits)).ToText()
                              : (-vb::AmountOf(credits)).ToText();
   }
@@ -118,8 +111,8 @@ void Shelby(QvLedgerloom& w) {
 void Shelbyv5(QvLedgerloom& w) {
   const ShelbyValues v = FormValues(w);
   InputRecord& rec = w.run.curRec;
-  const std::string branch = Trimmed(rec, InputRecord::kBranch);
-  const std::string department = Trimmed(rec, InputRecord::kDepartment);
+  const std::string branch = TrimInPlace(rec, InputRecord::kBranch);
+  const std::string department = TrimInPlace(rec, InputRecord::kDepartment);
   const std::string description = w.chkLoc.Checked() ? department : branch + " " + department;
   const std::string batch =
       v.account.part1 + v.account.part2 + vb::Trim(w.txtFiscMon.Text()) + "PR" + v.yearDigit + v.monthDay;

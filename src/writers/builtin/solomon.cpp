@@ -85,15 +85,6 @@ void SolomonV6Entry(QvLedgerloom& w) {
   WriteStored(w, records, SolomonV6);
 }
 
-// Debits and credits stored back without their blanks, and those texts.
-std::pair<std::string, std::string> TrimAmounts(InputRecord& rec) {
-  std::string debits = vb::Trim(rec.debits());
-  std::string credits = vb::Trim(rec.credits());
-  rec.SetDebits(debits);
-  rec.SetCredits(credits);
-  return {debits, credits};
-}
-
 }  // namespace
 
 SolomonAccount SplitSolomonAccount(std::string_view account, char separator) {
@@ -108,7 +99,8 @@ void Solomon(QvLedgerloom& w) {
   run.DoBalancing = true;
   InputRecord& rec = run.curRec;
   const SolomonAccount account = SplitSolomonAccount(rec.account(), '-');
-  const auto [debits, credits] = TrimAmounts(rec);
+  const std::string debits = TrimInPlace(rec, InputRecord::kDebits);
+  const std::string credits = TrimInPlace(rec, InputRecord::kCredits);
   WriteFields(w, ",",
               {Plain("Level1"), Plain(account.main), Plain(account.sub), Plain("PR"), Plain(SlashedDate(rec.date())),
                Plain("Payroll"), Plain(debits), Plain(credits), Plain(vb::Trim(solomon.SolomonDesc))});
@@ -120,7 +112,8 @@ void SolomonV6(QvLedgerloom& w) {
   InputRecord& rec = run.curRec;
   rec.SetAccount(vb::Trim(rec.account()));
   const SolomonAccount account = SplitSolomonAccount(rec.account(), ' ');
-  const auto [debits, credits] = TrimAmounts(rec);
+  const std::string debits = TrimInPlace(rec, InputRecord::kDebits);
+  const std::string credits = TrimInPlace(rec, InputRecord::kCredits);
   WriteFields(w, ",",
               {Plain("Level1"), Plain(account.main), Plain(account.sub), Quoted("PR"), Plain(SlashedDate(rec.date())),
                Plain("N"), Plain(debits), Plain(credits), Plain("Payroll")});
