@@ -153,11 +153,15 @@ void PeachTree(QvLedgerloom& w) {
   run.quote.assign(1, '"');
   run.DoBalancing = true;
 
+  // Comma lines are written with their whole account, unchecked; the
+  // offsetting line with the account the operator typed.
   std::string account;
-  if (!CommaForm(w) || run.Balancing) {
+  if (!CommaForm(w)) {
     run.MaxAcctLen = kAccountWidth;
     CheckMaxLength(w);
-    account = CommaForm(w) ? vb::Trim(rec.account()) : vb::Left(vb::Trim(rec.account()), kAccountWidth);
+    account = vb::Left(vb::Trim(rec.account()), kAccountWidth);
+  } else if (run.Balancing) {
+    account = vb::Trim(rec.account());
   } else if (run.curSumLoaded) {
     account = peach.mergedAccounts.at(static_cast<std::size_t>(run.LoopSum - 1));
   } else {
@@ -179,8 +183,8 @@ void PeachTree(QvLedgerloom& w) {
 
   const std::string date = LineDate(w, rec);
   const std::string count = std::to_string(peach.PeachCount);
-  std::vector<Field> fields{Plain(date),          Plain(std::string(kReference)), Plain(count),
-                            Plain(vb::Trim(account)), Plain(name),              Plain(amount)};
+  std::vector<Field> fields{Plain(date),   Plain(std::string(kReference)), Plain(count), Plain(vb::Trim(account)),
+                            Plain(name), Plain(amount)};
   if (w.chkJobCode.Checked()) fields.push_back(Quoted(jobCode));
   WriteFields(w, ",", fields);
 
