@@ -21,9 +21,9 @@ constexpr int kInput = 1;
 
 }  // namespace
 
-void TakeRecord(QvLedgerloom& window, WindowProc writer) {
+void TakeRecord(QvLedgerloom& window, WindowProc writer, std::string_view mergeKey) {
   if (window.Summarized.Value())
-    Summarize(window.run);
+    Summarize(window.run, mergeKey);
   else
     writer(window);
 }
@@ -97,8 +97,11 @@ void RecordLoop(QvLedgerloom& window, WindowProc writer) {
   while (ReadNextRecord(window)) writer(window);
 }
 
-void SummarizingRecordLoop(QvLedgerloom& window, WindowProc writer) {
-  while (ReadNextRecord(window)) TakeRecord(window, writer);
+void SummarizingRecordLoop(QvLedgerloom& window, WindowProc writer, const std::function<void()>& onRead) {
+  while (ReadNextRecord(window)) {
+    if (onRead) onRead();
+    TakeRecord(window, writer);
+  }
   if (window.Summarized.Value()) SummaryPass(window, writer);
 }
 
@@ -154,12 +157,14 @@ std::vector<std::string> ValuesAsTheyStand(std::string_view line, std::size_t co
   return std::move(*values);
 }
 
-std::vector<InputRecord> StoreInput(QvLedgerloom& window) {
+std::vector<InputRecord> StoreInput(QvLedgerloom& window, std::vector<std::string>* wholeAccounts) {
   RunState& run = window.run;
   std::vector<InputRecord> records;
   if (InputIsText(window)) {
     while (auto values = ReadCommaValues(window, InputRecord::kValueFields)) {
       ValuesToRecord(*values, run.curRec);
+      if (wholeAccounts != nullptr)
+        wholeAccounts->push_back(values->size() > InputRecord::kAccount ? (*values)[InputRecord::kAccount] : "");
       records.push_back(run.curRec);
     }
   } else {
@@ -168,10 +173,12 @@ std::vector<InputRecord> StoreInput(QvLedgerloom& window) {
   return records;
 }
 
-void WriteStored(QvLedgerloom& window, const std::vector<InputRecord>& records, WindowProc writer) {
-  for (const InputRecord& record : records) {
-    window.run.curRec = record;
-    TakeRecord(window, writer);
+void WriteStored(QvLedgerloom& window, const std::vector<InputRecord>& records, WindowProc writer,
+                 const std::function<void(std::size_t)>& onRecord, const std::vector<std::string>* mergeKeys) {
+  for (std::size_t n = 0; n < records.size(); ++n) {
+    window.run.curRec = records[n];
+    if (onRecord) onRecord(n);
+    TakeRecord(window, writer, mergeKeys != nullptr ? std::string_view(mergeKeys->at(n)) : std::string_view());
   }
   if (window.Summarized.Value()) SummaryPass(window, writer);
 }

@@ -42,13 +42,15 @@ std::string InputPlace(const QvLedgerloom& window);
 // --- Loop drivers. ---
 
 // One record in curRec: merged when "Summarized" is chosen, else written.
-void TakeRecord(QvLedgerloom& window, WindowProc writer);
+void TakeRecord(QvLedgerloom& window, WindowProc writer, std::string_view mergeKey = {});
 
 // The writer once per record, in file order.
 void RecordLoop(QvLedgerloom& window, WindowProc writer);
 // As RecordLoop; when "Summarized" is chosen the records are merged instead
-// and the writer is called once per merged line (SummaryPass).
-void SummarizingRecordLoop(QvLedgerloom& window, WindowProc writer);
+// and the writer is called once per merged line (SummaryPass). `onRead`, when
+// given, works on each record just read, before it is merged or written.
+void SummarizingRecordLoop(QvLedgerloom& window, WindowProc writer,
+                           const std::function<void()>& onRead = {});
 // For each merged line in the order its key first appeared: SumDebitsCredits,
 // then the writer.
 void SummaryPass(QvLedgerloom& window, WindowProc writer);
@@ -75,11 +77,18 @@ void EachInputLine(QvLedgerloom& window, const std::function<bool(const std::str
 // holding fewer raises vb::Error 5 naming the count and `layout`.
 std::vector<std::string> ValuesAsTheyStand(std::string_view line, std::size_t count, std::string_view layout);
 // Store then write: every input record (89-character records, or comma
-// lines of nine values when the package reads text) read into memory first...
-std::vector<InputRecord> StoreInput(QvLedgerloom& window);
+// lines of nine values when the package reads text) read into memory first;
+// `wholeAccounts`, when given, receives each comma line's account value
+// whole (the record's field keeps its first 18 characters)...
+std::vector<InputRecord> StoreInput(QvLedgerloom& window, std::vector<std::string>* wholeAccounts = nullptr);
 // ...then written: the writer once per stored record, or, when "Summarized"
-// is chosen, once per merged line of the stored records.
-void WriteStored(QvLedgerloom& window, const std::vector<InputRecord>& records, WindowProc writer);
+// is chosen, once per merged line of the stored records. `onRecord(n)`, when
+// given, runs once stored record n (from 0) is the current record, before it
+// is merged or written; `mergeKeys`, when given, holds beside each record a
+// part of its merge key that its fields cannot hold (Summarize).
+void WriteStored(QvLedgerloom& window, const std::vector<InputRecord>& records, WindowProc writer,
+                 const std::function<void(std::size_t)>& onRecord = {},
+                 const std::vector<std::string>* mergeKeys = nullptr);
 // Process(False) of the package's writer object.
 void ProcessWriterObject(QvLedgerloom& window, const FinPacEntry& entry);
 

@@ -59,6 +59,9 @@ void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns);
 
 // Debits minus credits; an amount that is empty, ".00" or no number counts as 0.
 vb::Currency NetAmount(const InputRecord& record);
+// The field stored back without its surrounding blanks (left-aligned), and
+// that text: what layouts that trim the record in place do.
+std::string TrimInPlace(InputRecord& record, InputRecord::Field field);
 // The record's "yyyymmdd" date rewritten by its characters as "mm/dd/yyyy".
 std::string SlashedRecordDate(const InputRecord& record);
 // The field stored again without its surrounding blanks (left-aligned), for

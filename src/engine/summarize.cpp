@@ -50,7 +50,9 @@ bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency&
   return true;
 }
 
-void Summarize(RunState& run) { run.SumArray.Add(run.curRec, run.curDebit, run.curCredit); }
+void Summarize(RunState& run, std::string_view keyExtra) {
+  run.SumArray.Add(run.curRec, run.curDebit, run.curCredit, keyExtra);
+}
 
 void SumDebitsCredits(RunState& run) {
   run.curRec = run.SumArray.Entry(run.LoopSum);

@@ -50,8 +50,8 @@ class SumTable {
 std::string SumKey(const InputRecord& record);
 
 // Merges `curRec` into `SumArray`. After a merge `curDebit` and `curCredit`
-// hold the record's amounts.
-void Summarize(RunState& run);
+// hold the record's amounts. `keyExtra`: see SumTable::Add.
+void Summarize(RunState& run, std::string_view keyExtra = {});
 
 // Loads entry `LoopSum` into `curRec` and sets `curDebit`, `curCredit`,
 // `SumAmount` (debits minus credits as "######.00") and `curSumAmount`.

@@ -20,9 +20,14 @@
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
 #include "writers/builtin/pathlinks.h"
+#include "writers/builtin/peachtree.h"
+#include "writers/builtin/platinum.h"
 #include "writers/builtin/quickbooks.h"
+#include "writers/builtin/sage_bw_gold.h"
 #include "writers/builtin/sap.h"
 #include "writers/builtin/self_reading.h"
+#include "writers/builtin/shelby.h"
+#include "writers/builtin/solomon.h"
 #include "writers/builtin/timberline.h"
 #include "writers/builtin/turning_point.h"
 #include "writers/builtin/veridian.h"
@@ -64,6 +69,11 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterTimberlineWriter(catalog);
   RegisterTurningPointWriter(catalog);
   RegisterVeridianWriter(catalog);
+  RegisterPeachTreeWriter(catalog);
+  RegisterPlatinumWriter(catalog);
+  RegisterSageBWGoldWriter(catalog);
+  RegisterShelbyWriters(catalog);
+  RegisterSolomonWriters(catalog);
   RegisterWriterClasses(catalog);
   RegisterWorkbookClasses(catalog);
 }
