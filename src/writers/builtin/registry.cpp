@@ -12,6 +12,9 @@
 #include "writers/builtin/mas90_v4x_v50_v80.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
+#include "writers/builtin/nuvision.h"
+#include "writers/builtin/oracle_fringe.h"
+#include "writers/builtin/sc.h"
 #include "writers/classes/writer_classes.h"
 
 namespace qvl {
@@ -29,6 +32,9 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterBlackbaudWriters(catalog);
   RegisterCertiPayWriter(catalog);
   RegisterCsaWriter(catalog);
+  RegisterNuVisionWriter(catalog);
+  RegisterOracleFringeWriter(catalog);
+  RegisterSCWriter(catalog);
   RegisterWriterClasses(catalog);
 }
 
