@@ -9,7 +9,6 @@
 #include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/input_record.h"
-#include "engine/output_names.h"
 #include "engine/run_files.h"
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
@@ -123,7 +122,7 @@ void WriteRow(NuVSheet& s, const NuVLine& line, const NuVRow& row, const std::op
 }
 
 // Debits minus credits, or nullopt when both are zero (the line gets no row).
-std::optional<vb::Currency> AmountOf(const NuVLine& line) {
+std::optional<vb::Currency> LineAmount(const NuVLine& line) {
   const vb::Currency debit = vb::AmountOf(vb::Trim(line.debits));
   const vb::Currency credit = vb::AmountOf(vb::Trim(line.credits));
   if (debit.IsZero() && credit.IsZero()) return std::nullopt;
@@ -138,7 +137,7 @@ void AuditRow(RunState& run, const NuVLine& line) {
 
 void WriteRegularRows(QvLedgerloom& w, NuVSheet& s, const std::vector<GLMapEntry>& map, const NuVLine& line) {
   RunState& run = w.run;
-  const std::optional<vb::Currency> amount = AmountOf(line);
+  const std::optional<vb::Currency> amount = LineAmount(line);
   if (!amount) {
     run.b.WriteLine(line.account + "\t0.00");
     return;
@@ -155,22 +154,10 @@ void WriteRegularRows(QvLedgerloom& w, NuVSheet& s, const std::vector<GLMapEntry
 }
 
 void WriteAccrualRows(NuVSheet& s, const std::vector<GLMapEntry>& map, const NuVLine& line) {
-  const std::optional<vb::Currency> amount = AmountOf(line);
+  const std::optional<vb::Currency> amount = LineAmount(line);
   if (!amount) return;
   for (const GLMapEntry* entry : AccrualMappings(map, line.GLCode()))
     WriteRow(s, line, {entry->Account, entry->Description, "PRACCR"}, std::nullopt, amount->ToText());
-}
-
-std::string WorkbookName(QvLedgerloom& w, bool accrual) {
-  RunState& run = w.run;
-  NameInputs names;
-  names.outputPath = run.Output_Path;
-  const std::string company = w.cmboCoNum.Text();
-  names.company = company;
-  names.periodEnd = w.PeriodEnd();
-  std::string name = WorkbookFileName(*run.entry, names);
-  if (accrual) name.insert(name.size() - 4, "Accrual");
-  return name;
 }
 
 void NuVisionEntry(QvLedgerloom& w) {
@@ -202,7 +189,7 @@ void NuVisionEntry(QvLedgerloom& w) {
   s.sheet.Columns().AutoFit();
 
   // The journal proper is the workbook: the result message names it.
-  run.OUTFile = WorkbookName(w, accrual);
+  run.OUTFile = RunWorkbookName(w, accrual ? "Accrual.xls" : ".xls");
   book.SaveAs(run.OUTFile);
   dialogs::Current().SetHourglass(false);
 }

@@ -97,6 +97,16 @@ void WriteFringeLine(QvLedgerloom& w, const std::string& line, std::string_view 
   WriteOutputRec(w);
 }
 
+// The progress caption is cleared however the writer ends.
+struct ProgressCaption {
+  explicit ProgressCaption(QvLedgerloom& window) : w(window) {}
+  ProgressCaption(const ProgressCaption&) = delete;
+  ProgressCaption& operator=(const ProgressCaption&) = delete;
+  ~ProgressCaption() { w.lblMSG.SetCaption(""); }
+  void Show(const std::string& caption) const { w.lblMSG.SetCaption(caption); }
+  QvLedgerloom& w;
+};
+
 struct FringeRun {
   std::vector<FringeMapping> map;
   vb::Currency rate;   // percent
@@ -150,23 +160,23 @@ void OracleFringe(QvLedgerloom& w) {
       "file\rthis may take a moment.";
   if (!AskToProceed(w, run.Build_String)) return;
 
-  w.lblMSG.SetCaption("Reading GL Mapping File");
+  const ProgressCaption progress(w);
+  progress.Show("Reading GL Mapping File");
   FringeRun fringe;
   std::optional<std::vector<FringeMapping>> map = ReadMappingWorkbook(w, path);
-  if (!map) return w.lblMSG.SetCaption("");
+  if (!map) return;
   fringe.map = std::move(*map);
-  w.lblMSG.SetCaption("Mapping File Read, processing...");
+  progress.Show("Mapping File Read, processing...");
 
   fringe.rate = vb::AmountOf(w.txtOverhead.Text());
   InitFiles(w);
   run.Ready = true;
   run.DoBalancing = true;
   WholeLineLoop(w, "QvLedgerloom", [&](const std::string& text) { WriteFringeRecord(w, fringe, text); });
-  if (!run.Ready) return w.lblMSG.SetCaption("");
+  if (!run.Ready) return;
   const std::string total = vb::Format(fringe.total, "#.00");
   WriteFringeLine(w, std::string(kClosingAccount).append(kClosingFacilityAndDebit).append(total), kClosingAccount,
                   ".00", total);
-  w.lblMSG.SetCaption("");
 }
 
 void RegisterOracleFringeWriter(FinPacCatalog& catalog) {

@@ -1,11 +1,9 @@
 #include "writers/builtin/sc.h"
 
-#include <memory>
 #include <string>
 
 #include "engine/call_patterns.h"
 #include "engine/catalog.h"
-#include "engine/output_names.h"
 #include "engine/run_files.h"
 #include "engine/run_state.h"
 #include "platform/dialogs/dialogs.h"
@@ -32,7 +30,8 @@ struct SheetRelease {
   ~SheetRelease() { xlSheet1 = {}; }
 };
 
-// Typed amounts keep their two decimals only as shown; the value is the number.
+// The amount in the mask ".00" as the cell is typed: the cell holds the
+// number (an amount that is no number counts as 0).
 std::string TwoDecimals(const std::string& amount) { return vb::Format(vb::AmountOf(vb::Trim(amount)), ".00"); }
 
 // One record into the next row; RecCount counts from 1, so the first record
@@ -63,12 +62,7 @@ void SCEntry(QvLedgerloom& w) {
   xlSheet1.Activate();
 
   // The journal proper is the workbook: the result message names it.
-  NameInputs names;
-  names.outputPath = run.Output_Path;
-  const std::string company = w.cmboCoNum.Text();
-  names.company = company;
-  names.periodEnd = w.PeriodEnd();
-  run.OUTFile = WorkbookFileName(*run.entry, names);
+  run.OUTFile = RunWorkbookName(w);
   book.SaveAs(run.OUTFile);
   dialogs::Current().SetHourglass(false);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "engine/output_names.h"
 #include "engine/run_errors.h"
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
@@ -32,6 +33,17 @@ void JournalWorkbook::SaveAs(const std::string& path) const {
   } catch (const vb::Error& e) {
     throw FileError(path, e);
   }
+}
+
+std::string RunWorkbookName(QvLedgerloom& window, std::string_view ending) {
+  RunState& run = window.run;
+  NameInputs names;
+  names.outputPath = run.Output_Path;
+  const std::string company = window.cmboCoNum.Text();
+  names.company = company;
+  names.periodEnd = window.PeriodEnd();
+  std::string name = WorkbookFileName(*run.entry, names);
+  return name.replace(name.size() - 4, 4, ending);
 }
 
 void PutRow(const workbook::Worksheet& sheet, int row, const std::vector<std::string>& values) {

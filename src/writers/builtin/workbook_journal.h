@@ -35,6 +35,11 @@ class JournalWorkbook {
   workbook::Workbook book_;
 };
 
+// The name the run's package saves its workbook under: the output folder,
+// the package's prefix, the company number as typed, "_" and the period end
+// as "mmmddyy", then `ending` (".xls").
+std::string RunWorkbookName(QvLedgerloom& window, std::string_view ending = ".xls");
+
 // The row's cells from column 1 on, each taken as typed.
 void PutRow(const workbook::Worksheet& sheet, int row, const std::vector<std::string>& values);
 
