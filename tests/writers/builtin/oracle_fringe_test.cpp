@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,20 @@ TEST_F(OracleFringeTest, AnEmptyFirstMappingRowLeavesOnlyTheClosingLine) {
   PrepareLines({"01,6299,1200,01,000000,00000,0,100.00,.00"}, "23");
   Run();
   EXPECT_EQ(JournalLines(), (std::vector<std::string>{"01,6299,3015,05,000000,00000,0000,0.00,.00"}));
+  EXPECT_EQ(LastTitle(), kInBalance);
+}
+
+TEST_F(OracleFringeTest, ShortLinesAreToldOnceAndMatchOnlyWhatTheyHold) {
+  WriteMap({kWages});
+  PrepareLines({"01,6299,1200", "01,6299,1200,01,000000,00000,0,10.00", "01,6299"}, "50");
+  Run();
+  EXPECT_EQ(JournalLines(), (std::vector<std::string>{"01,6299,1200,01,000000,00000     ,0000,5.00,.00",
+                                                      "01,6299,3015,05,000000,00000,0000,0.00,5.00"}));
+  const std::vector<std::string> shown = Shown();
+  EXPECT_EQ(std::count(shown.begin(), shown.end(),
+                       "QvLedgerloom | Some lines of the input file do not hold 14 values; missing values were taken "
+                       "as empty."),
+            1);
   EXPECT_EQ(LastTitle(), kInBalance);
 }
 
