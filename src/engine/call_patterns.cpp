@@ -44,14 +44,16 @@ std::optional<std::vector<std::string>> ReadCommaValues(QvLedgerloom& window, st
   if (!read) return std::nullopt;
   // Too few and too many are told apart, each once per run: they call for
   // different repairs of the export.
-  if (!read->Complete()) {
-    bool& warned = read->found > count ? run.warnedTooManyValues : run.warnedTooFewValues;
-    if (!warned) {
-      warned = true;
-      ShowBox(window, ValueCountMessage(count, read->found));
-    }
-  }
+  if (!read->Complete()) WarnAboutValueCount(window, count, read->found);
   return std::move(read->values);
+}
+
+void WarnAboutValueCount(QvLedgerloom& window, std::size_t expected, std::size_t found) {
+  RunState& run = window.run;
+  bool& warned = found > expected ? run.warnedTooManyValues : run.warnedTooFewValues;
+  if (warned) return;
+  warned = true;
+  ShowBox(window, ValueCountMessage(expected, found));
 }
 
 std::optional<std::string> ReadInputLine(QvLedgerloom& window) {

@@ -26,6 +26,9 @@ bool ReadNextRecord(QvLedgerloom& window);
 // A line holding fewer or more values is taken as it is (missing values
 // empty) and the operator is told once per run.
 std::optional<std::vector<std::string>> ReadCommaValues(QvLedgerloom& window, std::size_t count);
+// Tells the operator, once per run for each of the two kinds, that a line
+// held fewer or more values than the layout has.
+void WarnAboutValueCount(QvLedgerloom& window, std::size_t expected, std::size_t found);
 // The next line that is not blank, whole and as it stands, or nullopt at the
 // end of the input (blank lines at the end end it quietly).
 std::optional<std::string> ReadInputLine(QvLedgerloom& window);

@@ -110,7 +110,7 @@ const FinPacEntry kEntries[] = {
      .hasHeader = true, .balance = ObjectBalance},
     {.text = "Northstar", .pattern = WholeFile, .files = ByWriter, .input = Text, .ext = ".csv"},
     {.text = "NuVision", .pattern = WholeFile, .ownSteps = true, .input = Text,
-     .journalStream = false, .auditStream = false},
+     .journalStream = false, .workbookPrefix = "NuVision_"},
     {.text = "Oracle", .pattern = WholeFile, .files = ByWriter, .input = Text,
      .name = NameRule::CompanyAndExt},
     {.text = "Oracle Fringe", .pattern = WholeFile, .files = ByWriter, .input = Text},

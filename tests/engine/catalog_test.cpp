@@ -88,7 +88,7 @@ const Expected kExpected[] = {
     {"NetSuite", ".csv", "123030526.csv", 'R', "ab", 'S', "H"},
     {"NetSuite Release 2", ".csv", "123030526.csv", 'R', "ab", 'O', "HF"},
     {"Northstar", ".csv", "123030526.csv", 'T', "ab", 'W', "F"},
-    {"NuVision", ".txt", "123030526.txt", 'T', "", 'W', ""},
+    {"NuVision", ".txt", "123030526.txt", 'T', "b", 'W', ""},
     {"Oracle", ".txt", "123.txt", 'T', "ab", 'W', "F"},
     {"Oracle Fringe", ".txt", "123030526.txt", 'T', "ab", 'W', "F"},
     {"Orion", ".txt", "123030526.txt", 'T', "ab", 'W', ""},

@@ -90,7 +90,7 @@ void AIMsi(QvLedgerloom& w) {
   const std::optional<std::vector<std::string>> first = FirstExportLine(w);
   if (!first) return;
   const JournalWorkbook journal;
-  const workbook::Worksheet& sheet = journal.sheet();
+  const workbook::Worksheet sheet = journal.FirstSheet();
   int column = kFirstColumn;
   for (const char* title : kTitles) sheet.Cells(1, column++).Value(title);
 

@@ -144,7 +144,7 @@ void Epicor(QvLedgerloom& w) {
   const std::optional<std::vector<std::string>> first = FirstExportLine(w);
   if (!first) return;
   const JournalWorkbook journal;
-  const workbook::Worksheet& sheet = journal.sheet();
+  const workbook::Worksheet sheet = journal.FirstSheet();
   int row = 1;
   ForEachExportLine(w, *first, [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
   sheet.Columns().AutoFit();

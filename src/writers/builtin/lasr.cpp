@@ -41,7 +41,7 @@ void LASR(QvLedgerloom& w) {
   if (!first) return;
 
   const JournalWorkbook journal;
-  const workbook::Worksheet& sheet = journal.sheet();
+  const workbook::Worksheet sheet = journal.FirstSheet();
   sheet.Cells(1, 1).Value("ACCT");
   sheet.Cells(1, 2).Value(w.pdEndDate.Text());
 

@@ -19,12 +19,15 @@
 #include "writers/builtin/meditech.h"
 #include "writers/builtin/mnp.h"
 #include "writers/builtin/netsuite.h"
+#include "writers/builtin/nuvision.h"
+#include "writers/builtin/oracle_fringe.h"
 #include "writers/builtin/pathlinks.h"
 #include "writers/builtin/peachtree.h"
 #include "writers/builtin/platinum.h"
 #include "writers/builtin/quickbooks.h"
 #include "writers/builtin/sage_bw_gold.h"
 #include "writers/builtin/sap.h"
+#include "writers/builtin/sc.h"
 #include "writers/builtin/self_reading.h"
 #include "writers/builtin/shelby.h"
 #include "writers/builtin/solomon.h"
@@ -74,6 +77,9 @@ void RegisterWriters(FinPacCatalog& catalog) {
   RegisterSageBWGoldWriter(catalog);
   RegisterShelbyWriters(catalog);
   RegisterSolomonWriters(catalog);
+  RegisterNuVisionWriter(catalog);
+  RegisterOracleFringeWriter(catalog);
+  RegisterSCWriter(catalog);
   RegisterWriterClasses(catalog);
   RegisterWorkbookClasses(catalog);
 }

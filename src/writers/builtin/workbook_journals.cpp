@@ -19,37 +19,6 @@ void AttachWorkbookJournal(FinPacHooks& hooks, void (*writer)(QvLedgerloom&)) {
   hooks.balanceWriter = [](QvLedgerloom&) {};
 }
 
-JournalWorkbook::JournalWorkbook()
-    : app_(workbook::Application::Create()), book_(app_.Workbooks().Add()), sheet_(book_.Worksheets(1)) {
-  app_.Visible(false);
-  app_.DisplayAlerts(false);
-  dialogs::Current().SetHourglass(true);
-}
-
-JournalWorkbook::~JournalWorkbook() {
-  dialogs::Current().SetHourglass(false);
-  try {
-    app_.Quit();
-  } catch (const vb::Error&) {
-    // Nothing is left to keep: the handles go with the object.
-  }
-}
-
-void JournalWorkbook::SaveAsJournal(QvLedgerloom& w) const {
-  RunState& run = w.run;
-  NameInputs names;
-  names.outputPath = run.Output_Path;
-  const std::string company = w.cmboCoNum.Text();
-  names.company = company;
-  names.periodEnd = w.PeriodEnd();
-  run.OUTFile = WorkbookFileName(*run.entry, names);
-  try {
-    book_.SaveAs(run.OUTFile);
-  } catch (const vb::Error& e) {
-    throw FileError(run.OUTFile, e);
-  }
-}
-
 std::optional<std::vector<std::string>> FirstExportLine(QvLedgerloom& w) {
   std::optional<std::vector<std::string>> first = ReadCommaValues(w, InputRecord::kValueFields);
   if (!first) RefuseRun(w, kNoRecordsMsg);

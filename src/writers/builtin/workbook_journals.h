@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/workbook/workbook.h"
+#include "writers/builtin/workbook_journal.h"
 
 namespace qvl {
 
@@ -33,27 +33,6 @@ void LASR(QvLedgerloom& window);
 // nothing: no offsetting entry is asked for (nothing counts toward the
 // balance), and none may build a second workbook over the saved one.
 void AttachWorkbookJournal(FinPacHooks& hooks, void (*writer)(QvLedgerloom&));
-
-// A new workbook of an invisible application that asks nothing, with its
-// first sheet at hand, under the hourglass pointer. The application and the
-// hourglass end with the object, however the writer ends.
-class JournalWorkbook {
- public:
-  JournalWorkbook();
-  ~JournalWorkbook();
-  JournalWorkbook(const JournalWorkbook&) = delete;
-  JournalWorkbook& operator=(const JournalWorkbook&) = delete;
-
-  const workbook::Worksheet& sheet() const { return sheet_; }
-  // Sets OUTFile to the package's workbook name and saves under it. A save
-  // that fails raises a FileError naming the workbook: never a success.
-  void SaveAsJournal(QvLedgerloom& window) const;
-
- private:
-  workbook::Application app_;
-  workbook::Workbook book_;
-  workbook::Worksheet sheet_;
-};
 
 // The export's first comma line of nine values. An export without a line
 // has nothing to post: the operator is told, the run stops (nullopt), and no
