@@ -148,7 +148,8 @@ void WriteRegularRows(QvLedgerloom& w, NuVSheet& s, const std::vector<GLMapEntry
   const std::string text = amount->ToText();
   WriteRow(s, line, row, std::nullopt, text);
   AuditRow(run, line);
-  if (std::ranges::find(kReversingAccounts, row.accountNo) == kReversingAccounts.end()) return;
+  if (std::find(kReversingAccounts.begin(), kReversingAccounts.end(), row.accountNo) == kReversingAccounts.end())
+    return;
   WriteRow(s, line, row, -*amount, text);
   AuditRow(run, line);
 }
@@ -172,7 +173,6 @@ void NuVisionEntry(QvLedgerloom& w) {
     return;
   }
   InitFiles(w);
-  if (!accrual) dialogs::Current().SetHourglass(true);
 
   JournalWorkbook book;
   NuVSheet s{book.FirstSheet()};
@@ -183,7 +183,7 @@ void NuVisionEntry(QvLedgerloom& w) {
   } else {
     std::vector<NuVLine> lines = ReadLines(w);
     // Bank lines first, each group in export order.
-    std::ranges::stable_partition(lines, &NuVLine::IsBank);
+    std::stable_partition(lines.begin(), lines.end(), [](const NuVLine& line) { return line.IsBank(); });
     for (const NuVLine& line : lines) WriteRegularRows(w, s, *map, line);
   }
   s.sheet.Columns().AutoFit();
@@ -191,7 +191,6 @@ void NuVisionEntry(QvLedgerloom& w) {
   // The journal proper is the workbook: the result message names it.
   run.OUTFile = RunWorkbookName(w, accrual ? "Accrual.xls" : ".xls");
   book.SaveAs(run.OUTFile);
-  dialogs::Current().SetHourglass(false);
 }
 
 }  // namespace
@@ -199,7 +198,8 @@ void NuVisionEntry(QvLedgerloom& w) {
 const GLMapEntry* RegularMapping(const std::vector<GLMapEntry>& map, const std::string& glCode) {
   static const GLMapEntry kUnfilled;
   const std::string code = vb::Trim(glCode);
-  const auto found = std::ranges::find(map, code, &GLMapEntry::Code);
+  const auto found =
+      std::find_if(map.begin(), map.end(), [&](const GLMapEntry& e) { return e.Code == code; });
   if (found != map.end()) return &*found;
   return code.empty() ? &kUnfilled : nullptr;
 }
@@ -208,8 +208,8 @@ std::vector<const GLMapEntry*> AccrualMappings(const std::vector<GLMapEntry>& ma
   std::vector<const GLMapEntry*> rows;
   std::string previous;
   while (rows.size() < 2) {
-    const auto found = std::ranges::find_if(
-        map, [&](const GLMapEntry& e) { return e.Code == glCode && e.Account != previous; });
+    const auto found = std::find_if(map.begin(), map.end(),
+                                    [&](const GLMapEntry& e) { return e.Code == glCode && e.Account != previous; });
     if (found == map.end()) break;
     rows.push_back(&*found);
     previous = found->Account;
