@@ -1,11 +1,14 @@
 #include "engine/run_files.h"
 
+#include <optional>
+
 #include "engine/catalog.h"
 #include "engine/run_errors.h"
 #include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "platform/files/text_stream.h"
 #include "platform/paths/paths.h"
+#include "platform/vb/error.h"
 #include "window/qvledgerloom.h"
 
 namespace qvl {
@@ -147,5 +150,20 @@ void CloseRunFilesQuietly(RunState& run) {
 }
 
 void WriteJournalLine(QvLedgerloom& window, std::string_view line) { window.run.a.WriteLine(line); }
+
+std::vector<std::vector<std::string>> ReadCommaRows(RunState& run, int number, std::string_view path,
+                                                    std::size_t perRow) {
+  std::vector<std::vector<std::string>> rows;
+  try {
+    run.Files.OpenText(number, path);
+    while (std::optional<files::CommaValues> row = run.Files.ReadValues(number, perRow))
+      rows.push_back(std::move(row->values));
+    run.Files.Close(number);
+  } catch (const vb::Error&) {
+    run.Files.Close(number);
+    throw;
+  }
+  return rows;
+}
 
 }  // namespace qvl

@@ -52,6 +52,12 @@ void CloseRunFilesQuietly(RunState& run);
 // totals and has no audit line.
 void WriteJournalLine(QvLedgerloom& window, std::string_view line);
 
+// Every row of a side file of comma values, `perRow` values each (missing
+// ones empty), read as file `number` of the run and closed again. A file
+// that cannot be read is closed too and its vb::Error passed on.
+std::vector<std::vector<std::string>> ReadCommaRows(RunState& run, int number, std::string_view path,
+                                                    std::size_t perRow);
+
 // Creates the folder and every missing folder above it.
 void CreateFolderPath(std::string_view windowsFolder);
 

@@ -19,6 +19,16 @@ inline std::string Record(const std::string& account, const std::string& debits,
          right("1.00", 11) + right(debits, 14) + right(credits, 14) + "\r\n";
 }
 
+// The record with another date in its "yyyymmdd" field.
+inline std::string Dated(const std::string& record, const std::string& yyyymmdd) {
+  return record.substr(0, 4) + yyyymmdd + record.substr(12);
+}
+
+// A nine-value comma line dated 11/30/2026, levels 01, 02, 03, no hours.
+inline std::string CommaLine(const std::string& account, const std::string& debits, const std::string& credits) {
+  return "123,20261130,01,02,03," + account + ",0," + debits + "," + credits + "\r\n";
+}
+
 inline constexpr const char* kInBalance = "Journal Entry is in Balance!";
 
 // Text lines, each ended with CR LF.
@@ -58,6 +68,10 @@ class RunTest : public WindowTest {
     ChoosePackage(package);
   }
   void Run() { window->cmdInterface.Click(); }
+  void RunOver(const std::string& package, const std::vector<std::string>& input) {
+    Prepare(package, input);
+    Run();
+  }
   // The operator takes one offsetting entry.
   void QueueOffset(const std::string& account, const std::string& amount) {
     boxes.QueueAnswer(dialogs::kYes);

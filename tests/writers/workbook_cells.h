@@ -47,6 +47,11 @@ inline Table SheetCells(const workbook::Worksheet& sheet) {
   return table;
 }
 
+// Every cell of the first worksheet of the saved workbook at `windowsPath`.
+inline Table SheetCells(const std::string& windowsPath) {
+  return SheetCells(workbook::GetObject(windowsPath).Worksheets(1));
+}
+
 // Without the empty cells at the end of each row and the empty rows at the
 // end: readers differ on how far formatted blank cells reach.
 inline Table Trimmed(Table table) {

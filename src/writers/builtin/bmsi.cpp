@@ -45,12 +45,9 @@ void BMSIEntry(QvLedgerloom& w) {
   w.run.Ready = true;
   InitFiles(w);
   CommaRecordLoop(w, InputRecord::kValueFields, [&w](const std::vector<std::string>& v) {
-    const std::string& date = v[InputRecord::kDate];
-    const std::string& account = v[InputRecord::kAccount];
-    const std::string& debits = v[InputRecord::kDebits];
-    const std::string& credits = v[InputRecord::kCredits];
-    w.run.curRec = RecordOfLine({.date = date, .account = account, .debits = debits, .credits = credits});
-    WriteBMSILine(w, {account, date, vb::AmountOf(debits) - vb::AmountOf(credits)});
+    w.run.curRec = RecordOfExportLine(v);
+    WriteBMSILine(w, {v[InputRecord::kAccount], v[InputRecord::kDate],
+                      vb::AmountOf(v[InputRecord::kDebits]) - vb::AmountOf(v[InputRecord::kCredits])});
   });
 }
 

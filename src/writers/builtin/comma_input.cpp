@@ -14,6 +14,13 @@ std::vector<std::string> ExportLineValues(std::string_view line) {
   return std::move(*values);
 }
 
+InputRecord RecordOfExportLine(const std::vector<std::string>& values) {
+  return RecordOfLine({.date = values[InputRecord::kDate],
+                       .account = values[InputRecord::kAccount],
+                       .debits = values[InputRecord::kDebits],
+                       .credits = values[InputRecord::kCredits]});
+}
+
 void RegisterCommaInputWriters(FinPacCatalog& catalog) {
   RegisterBlackbaudV760Writer(catalog);
   RegisterBMSIWriter(catalog);

@@ -11,6 +11,7 @@
 namespace qvl {
 
 class FinPacCatalog;
+class InputRecord;
 class QvLedgerloom;
 
 void RegisterCommaInputWriters(FinPacCatalog& catalog);
@@ -18,6 +19,9 @@ void RegisterCommaInputWriters(FinPacCatalog& catalog);
 // The nine values of an export line as they stand between its commas, the
 // last one the rest of the line. A line with fewer raises vb::Error 5.
 std::vector<std::string> ExportLineValues(std::string_view line);
+// The record of those values: their date, account, debits and credits, every
+// other field blank.
+InputRecord RecordOfExportLine(const std::vector<std::string>& values);
 
 void RegisterBlackbaudV760Writer(FinPacCatalog& catalog);
 void RegisterBMSIWriter(FinPacCatalog& catalog);

@@ -65,12 +65,9 @@ std::string InputFolder(const std::string& inFile) {
 XrefTable ReadXref(RunState& run, const std::string& path) {
   XrefTable table;
   try {
-    run.Files.OpenText(kXrefFile, path);
-    while (std::optional<files::CommaValues> pair = run.Files.ReadValues(kXrefFile, 2))
-      table.emplace_back(pair->values[0], pair->values[1]);
-    run.Files.Close(kXrefFile);
+    for (std::vector<std::string>& pair : ReadCommaRows(run, kXrefFile, path, 2))
+      table.emplace_back(std::move(pair[0]), std::move(pair[1]));
   } catch (const vb::Error& e) {
-    run.Files.Close(kXrefFile);
     throw FileError(path, e);
   }
   return table;

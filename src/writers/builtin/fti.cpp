@@ -54,10 +54,7 @@ void WriteRecord(QvLedgerloom& w, const FTIAccount& account, std::string_view co
 
 void WriteFTIRecords(QvLedgerloom& w, const std::vector<std::string>& v) {
   RunState& run = w.run;
-  run.curRec = RecordOfLine({.date = v[InputRecord::kDate],
-                             .account = v[InputRecord::kAccount],
-                             .debits = v[InputRecord::kDebits],
-                             .credits = v[InputRecord::kCredits]});
+  run.curRec = RecordOfExportLine(v);
   const FTIAccount account = SplitAccount(vb::Trim(run.curRec.account()));
   const std::string date = vb::Trim(run.curRec.date());
   const std::string mmddyy = vb::Mid(date, 5, 4) + vb::Mid(date, 3, 2);

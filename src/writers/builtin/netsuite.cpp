@@ -1,7 +1,5 @@
 #include "writers/builtin/netsuite.h"
 
-#include <optional>
-
 #include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/fields.h"
@@ -52,12 +50,9 @@ bool InitNetLocArray(QvLedgerloom& w) {
   const std::string file = (folder.ends_with('\\') ? folder : folder + "\\") + vb::Trim(answer);
   netsuite.NetLocArray.clear();
   try {
-    run.Files.OpenText(kLocationsFile, file);
-    while (std::optional<files::CommaValues> pair = run.Files.ReadValues(kLocationsFile, 2))
-      netsuite.NetLocArray.emplace_back(pair->values[0], pair->values[1]);
-    run.Files.Close(kLocationsFile);
+    for (std::vector<std::string>& pair : ReadCommaRows(run, kLocationsFile, file, 2))
+      netsuite.NetLocArray.emplace_back(std::move(pair[0]), std::move(pair[1]));
   } catch (const vb::Error&) {
-    run.Files.Close(kLocationsFile);
     ShowBox(w, file, dialogs::Buttons::OK, "Trouble with Locations File");
     return false;
   }

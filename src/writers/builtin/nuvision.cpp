@@ -75,14 +75,9 @@ std::optional<std::vector<GLMapEntry>> ReadMappingFile(QvLedgerloom& w, bool acc
   const std::size_t perEntry = accrual ? 3 : 2;
   std::vector<GLMapEntry> map;
   try {
-    run.Files.OpenText(kMapFile, path);
-    while (std::optional<files::CommaValues> entry = run.Files.ReadValues(kMapFile, perEntry)) {
-      const std::vector<std::string>& v = entry->values;
+    for (const std::vector<std::string>& v : ReadCommaRows(run, kMapFile, path, perEntry))
       map.push_back({v[0], v[1], accrual ? v[2] : std::string()});
-    }
-    run.Files.Close(kMapFile);
   } catch (const vb::Error&) {
-    run.Files.Close(kMapFile);
     ShowBox(w, "GL Mapping cross-reference File not found.\rFile: " + path +
                    "\rPlease make sure GL Map cross-reference file is in the same location as the Input file.");
     return std::nullopt;

@@ -81,10 +81,7 @@ void WriteTypedLine(QvLedgerloom& w, std::string_view company, std::string_view 
 void WriteTypedInputLine(QvLedgerloom& w, const std::string& line) {
   RunState& run = w.run;
   const std::vector<std::string> v = ExportLineValues(line);
-  run.curRec = RecordOfLine({.date = v[InputRecord::kDate],
-                             .account = v[InputRecord::kAccount],
-                             .debits = v[InputRecord::kDebits],
-                             .credits = v[InputRecord::kCredits]});
+  run.curRec = RecordOfExportLine(v);
   run.curRec.SetCompany(v[InputRecord::kCompany]);
   WriteTypedLine(w, v[InputRecord::kCompany], v[InputRecord::kDate], v[InputRecord::kAccount],
                  v[InputRecord::kDebits], v[InputRecord::kCredits]);

@@ -99,10 +99,7 @@ std::string ControlRecord(const QvLedgerloom& w) {
 void CsvLine(QvLedgerloom& w, const std::string& line) {
   RunState& run = w.run;
   const std::vector<std::string> v = ExportLineValues(line);
-  run.curRec = RecordOfLine({.date = v[InputRecord::kDate],
-                             .account = v[InputRecord::kAccount],
-                             .debits = v[InputRecord::kDebits],
-                             .credits = v[InputRecord::kCredits]});
+  run.curRec = RecordOfExportLine(v);
   run.curRec.SetCompany(v[InputRecord::kCompany]);
   if (NetAmount(run.curRec).IsZero()) return;
   realWorld.RealWorldCsvAcct = vb::PadRight(v[InputRecord::kAccount], kCsvAccountWidth);

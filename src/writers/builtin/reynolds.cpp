@@ -91,14 +91,10 @@ void WriteRandRLines(QvLedgerloom& w, const std::string& account, const std::str
 }
 
 void RandRLine(QvLedgerloom& w, const std::string& line) {
-  RunState& run = w.run;
   const std::vector<std::string> v = ExportLineValues(line);
-  const std::string& account = v[InputRecord::kAccount];
-  const std::string& date = v[InputRecord::kDate];
-  const std::string& debits = v[InputRecord::kDebits];
-  const std::string& credits = v[InputRecord::kCredits];
-  run.curRec = RecordOfLine({.date = date, .account = account, .debits = debits, .credits = credits});
-  WriteRandRLines(w, account, date, debits, credits);
+  w.run.curRec = RecordOfExportLine(v);
+  WriteRandRLines(w, v[InputRecord::kAccount], v[InputRecord::kDate], v[InputRecord::kDebits],
+                  v[InputRecord::kCredits]);
 }
 
 // The offsetting record BalanceJE prepared, in the same layout.

@@ -8,10 +8,6 @@
 namespace qvl::test {
 namespace {
 
-std::string Dated(const std::string& record, const std::string& yyyymmdd) {
-  return record.substr(0, 4) + yyyymmdd + record.substr(12);
-}
-
 using AccPacTest = WritersRunTest;
 
 TEST_F(AccPacTest, TheOldPeriodIsTheRecordsMonthInTwoCharactersAndItsYearHasFourDigits) {

@@ -12,18 +12,7 @@
 namespace qvl::test {
 namespace {
 
-// A nine-value comma line dated 11/30/2026.
-std::string Line(const std::string& account, const std::string& debits, const std::string& credits) {
-  return "123,20261130,01,02,03," + account + ",0," + debits + "," + credits + "\r\n";
-}
-
-class CommaInputTest : public WritersRunTest {
- protected:
-  void RunOver(const std::string& package, const std::vector<std::string>& lines) {
-    Prepare(package, lines);
-    Run();
-  }
-};
+using CommaInputTest = WritersRunTest;
 
 TEST_F(CommaInputTest, ABadAmountCountsAsZeroAndNeverAsTheLineBeforesAmount) {
   struct Case {
@@ -42,8 +31,9 @@ TEST_F(CommaInputTest, ABadAmountCountsAsZeroAndNeverAsTheLineBeforesAmount) {
     const bool falcon = std::string(c.package) == "Falcon";
     boxes = dialogs::ScriptedDialogs();
     boxes.QueueAnswer(dialogs::kNo);
-    RunOver(c.package, {falcon ? "123,20261130,01,02,03,03,1000,0,5.00,.00\r\n" : Line("1000", "5.00", ".00"),
-                        falcon ? "123,20261130,01,02,03,03,2000,0,12A.00,4.00\r\n" : Line("2000", "12A.00", "4.00")});
+    RunOver(c.package,
+            {falcon ? "123,20261130,01,02,03,03,1000,0,5.00,.00\r\n" : CommaLine("1000", "5.00", ".00"),
+             falcon ? "123,20261130,01,02,03,03,2000,0,12A.00,4.00\r\n" : CommaLine("2000", "12A.00", "4.00")});
     const std::vector<std::string> lines = JournalLines(c.journal);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[1].substr(0, c.lines[0].size()), c.lines[0]);
@@ -53,7 +43,7 @@ TEST_F(CommaInputTest, ABadAmountCountsAsZeroAndNeverAsTheLineBeforesAmount) {
 }
 
 TEST_F(CommaInputTest, BMSIFillsTheAccountToTwentyFiveAndKeepsALongerOneWhole) {
-  RunOver("BMSI", {Line(" 12 ", "1.00", ""), Line("1234567890123456789012345X", "", "1.00")});
+  RunOver("BMSI", {CommaLine(" 12 ", "1.00", ""), CommaLine("1234567890123456789012345X", "", "1.00")});
   const std::vector<std::string> lines = JournalLines("123113026.dat");
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].substr(0, 32), "PAYRLL1200000000000000000000000R");
@@ -73,7 +63,7 @@ TEST_F(CommaInputTest, AnAmountTooWideForItsFieldStopsTheRunNamingItsLine) {
                         Case{"Fiserv Freedom FFS", "10000000000.00"}}) {
     SCOPED_TRACE(c.package);
     boxes = dialogs::ScriptedDialogs();
-    RunOver(c.package, {Line("1000", "1.00", ""), "\r\n", Line("1000", c.amount, "")});
+    RunOver(c.package, {CommaLine("1000", "1.00", ""), "\r\n", CommaLine("1000", c.amount, "")});
     ASSERT_EQ(boxes.Shown().size(), 1u);
     EXPECT_EQ(boxes.Shown()[0].title, std::string("QvLedgerloom - ") + c.package);
     EXPECT_NE(boxes.Shown()[0].prompt.find("c:\\gl\\gl.txt, line 3\r"), std::string::npos);
@@ -88,7 +78,7 @@ TEST_F(CommaInputTest, FiservNamesABadFirstLineAndPassesOverBlankLines) {
                          "error:\r\rc:\\gl\\gl.txt, line 1\rThe line does not hold the nine values of the export."});
 
   boxes = dialogs::ScriptedDialogs();
-  RunOver("Fiserv Freedom FFS", {Line("1000", "1.00", ""), "  \r\n", Line("2000", "", "1.00"), "\r\n\r\n"});
+  RunOver("Fiserv Freedom FFS", {CommaLine("1000", "1.00", ""), "  \r\n", CommaLine("2000", "", "1.00"), "\r\n\r\n"});
   ASSERT_EQ(JournalLines().size(), 2u);
   EXPECT_EQ(JournalLines()[1].substr(0, 52), "2000" + std::string(20, ' ') + "12062026" + "11302026" + "        -100");
   EXPECT_EQ(LastTitle(), kInBalance);
@@ -107,7 +97,7 @@ TEST_F(CommaInputTest, FTISplitsTheAccountIntoAccountAndSubAccount) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.account);
-    RunOver("FTI", {Line(c.account, "", "2.50"), Line(c.account, "-1.00", "0")});
+    RunOver("FTI", {CommaLine(c.account, "", "2.50"), CommaLine(c.account, "-1.00", "0")});
     const std::vector<std::string> lines = JournalLines();
     ASSERT_EQ(lines.size(), 1u);  // no record for a negative or zero amount
     EXPECT_EQ(lines[0].substr(3, 12), c.fields);
@@ -133,7 +123,7 @@ TEST_F(CommaInputTest, GPPayrollConnectWritesOneAmountAndTheYearAsAskedFor) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.debits) + " " + c.credits);
-    Prepare("GP Payroll Connect", {Line("000111", c.debits, c.credits)});
+    Prepare("GP Payroll Connect", {CommaLine("000111", c.debits, c.credits)});
     window->chkLoc.SetValue(c.extended ? 1 : 0);
     Run();
     const std::vector<std::string> lines = JournalLines("123113026.GLI");
@@ -178,7 +168,7 @@ TEST_F(CommaInputTest, ASecondRunInOneSessionWritesWhatTheFirstWrote) {
     const std::vector<std::string> input =
         std::string(package) == "Falcon"
             ? std::vector<std::string>{"123,20261130,01,02,03,3,1000,0,5.00,.00\r\n", "123,20261130,01,02,03,3,2000,0,,5.00\r\n"}
-            : std::vector<std::string>{Line("1000", "5.00", ".00"), Line("2000", ".00", "5.00")};
+            : std::vector<std::string>{CommaLine("1000", "5.00", ".00"), CommaLine("2000", ".00", "5.00")};
     Prepare(package, input);
     Run();
     const std::string journal = Journal(window->run.OUTFile.substr(6));

@@ -7,10 +7,6 @@
 namespace qvl::test {
 namespace {
 
-std::string Dated(const std::string& record, const std::string& yyyymmdd) {
-  return record.substr(0, 4) + yyyymmdd + record.substr(12);
-}
-
 class FixedWidthTest : public WritersRunTest {
  protected:
   // A run of the package over the records, with what the package asks for.

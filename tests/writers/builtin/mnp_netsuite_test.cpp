@@ -10,10 +10,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Dated(const std::string& record, const std::string& yyyymmdd) {
-  return record.substr(0, 4) + yyyymmdd + record.substr(12);
-}
-
 using MNPTest = WritersRunTest;
 
 // The cases run one after the other in one session: each run's journal holds

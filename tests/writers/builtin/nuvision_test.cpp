@@ -10,7 +10,7 @@
 
 #include "engine/run_fixture.h"
 #include "platform/workbook/workbook.h"
-#include "sheet_cells.h"
+#include "writers/workbook_cells.h"
 
 namespace qvl::test {
 namespace {
@@ -94,9 +94,7 @@ class NuVisionTest : public WritersRunTest {
     (accrual ? window->Summarized : window->Details).SetValue(true);
     boxes.QueueReply("c:\\gl\\map.csv");
   }
-  static CellTable Sheet(const std::string& name) {
-    return SheetCells(workbook::GetObject("c:\\gl\\" + name).Worksheets(1));
-  }
+  static Table Sheet(const std::string& name) { return SheetCells("c:\\gl\\" + name); }
 };
 
 TEST_F(NuVisionTest, RegularRowsPutBankLinesFirstAndReverseAccruedPayroll) {
@@ -109,7 +107,7 @@ TEST_F(NuVisionTest, RegularRowsPutBankLinesFirstAndReverseAccruedPayroll) {
   Run();
 
   EXPECT_EQ(Sheet("NuVision_123_Nov3026.xls"),
-            (CellTable{kTitles,
+            (Table{kTitles,
                        {"T:GENERAL", "T:PAYROLL", "T:10000", "T:Bank Account", "T:BK1000", "T:Operating Cash", kDate,
                         kDate, "T:UP113026PR", "N:-100", "N:0", "N:0", "N:0", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:20000", "T:G/L ACCOUNT", "N:611100", "T:Regular Earnings", kDate,
@@ -137,7 +135,7 @@ TEST_F(NuVisionTest, AccrualRowsFollowTheExportAndCarryTheMappedAccounts) {
   Run();
 
   EXPECT_EQ(Sheet("NuVision_123_Nov3026Accrual.xls"),
-            (CellTable{kTitles,
+            (Table{kTitles,
                        {"T:GENERAL", "T:PAYROLL", "T:10000", "T:G/L ACCOUNT", "N:611100", "T:Accrued Wages", kDate,
                         kDate, "T:UP113026PRACCR", "N:43001.15", "N:1114", "T:NEW", "T:SR1", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:20000", "T:G/L ACCOUNT", "N:230200", "T:Wages Offset", kDate,
@@ -155,7 +153,7 @@ TEST_F(NuVisionTest, ALaterRunHoldsOnlyItsOwnLines) {
   Run();
   PrepareLines({"611300REGEAR,0,4.00,.00"}, false, map);
   Run();
-  const CellTable sheet = Sheet("NuVision_123_Nov3026.xls");
+  const Table sheet = Sheet("NuVision_123_Nov3026.xls");
   ASSERT_EQ(sheet.size(), 2u);
   EXPECT_EQ(sheet[1][2], "T:10000");
   EXPECT_EQ(sheet[1][4], "N:611300");
@@ -164,7 +162,7 @@ TEST_F(NuVisionTest, ALaterRunHoldsOnlyItsOwnLines) {
   // An empty export: the titles alone.
   PrepareLines({}, false, map);
   Run();
-  EXPECT_EQ(Sheet("NuVision_123_Nov3026.xls"), CellTable{kTitles});
+  EXPECT_EQ(Sheet("NuVision_123_Nov3026.xls"), Table{kTitles});
   EXPECT_EQ(LastTitle(), kInBalance);
 }
 

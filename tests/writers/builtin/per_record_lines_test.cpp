@@ -26,10 +26,6 @@ Lines PathlinksLines(const std::string& journal) {
   return journal.empty() ? Lines{} : lines;
 }
 
-std::string Dated(const std::string& record, const std::string& yyyymmdd) {
-  return record.substr(0, 4) + yyyymmdd + record.substr(12);
-}
-
 std::string WithHours(const std::string& record, const std::string& hours) {
   return record.substr(0, 48) + std::string(11 - hours.size(), ' ') + hours + record.substr(59);
 }

@@ -11,7 +11,7 @@
 #include "engine/run_fixture.h"
 #include "platform/vb/error.h"
 #include "platform/workbook/workbook.h"
-#include "sheet_cells.h"
+#include "writers/workbook_cells.h"
 
 namespace qvl::test {
 namespace {
@@ -35,7 +35,7 @@ TEST_F(SCTest, EachRecordIsARowBelowTheTitles) {
   const workbook::Worksheet sheet = Saved();
   EXPECT_EQ(sheet.Name(), "Journal Entry");
   EXPECT_EQ(SheetCells(sheet),
-            (CellTable{kTitles,
+            (Table{kTitles,
                        {"N:10004", "", "", "T:010", "T:PR112026", kDate, "", "N:34170.49", "N:0", kDesc},
                        {"N:11800", "T:000115", "T:00", "T:010", "T:PR112026", kDate, "", "N:180.5", "N:0", kDesc},
                        {"N:21000", "T:000100", "T:00", "T:010", "T:PR112026", kDate, "", "N:0", "N:34350.99", kDesc},
@@ -60,11 +60,11 @@ TEST_F(SCTest, ALaterRunStartsBelowTheTitlesAgain) {
   Prepare("SC", {Record("20004", "3.00", ".00")});
   Run();
   EXPECT_EQ(SheetCells(Saved()),
-            (CellTable{kTitles, {"N:20004", "", "", "T:010", "T:PR112026", kDate, "", "N:3", "N:0", kDesc}}));
+            (Table{kTitles, {"N:20004", "", "", "T:010", "T:PR112026", kDate, "", "N:3", "N:0", kDesc}}));
 
   Prepare("SC", {});
   Run();
-  EXPECT_EQ(SheetCells(Saved()), CellTable{kTitles});
+  EXPECT_EQ(SheetCells(Saved()), Table{kTitles});
   EXPECT_EQ(LastTitle(), kInBalance);
 }
 

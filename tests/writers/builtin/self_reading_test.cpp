@@ -13,11 +13,6 @@
 namespace qvl::test {
 namespace {
 
-// A nine-value comma line dated 11/30/2026.
-std::string Line(const std::string& account, const std::string& debits, const std::string& credits) {
-  return "123,20261130,01,02,03," + account + ",0," + debits + "," + credits + "\r\n";
-}
-
 // Fourteen Oracle values: six levels and date, the six segments, hours and amounts.
 std::string OracleLine(const std::string& segment, const std::string& rest) {
   return "2994,20080611,,,,01," + segment + ",3015,05,000000,00000," + rest + "\r\n";
@@ -25,10 +20,6 @@ std::string OracleLine(const std::string& segment, const std::string& rest) {
 
 class SelfReadingTest : public WritersRunTest {
  protected:
-  void RunOver(const std::string& package, const std::vector<std::string>& lines) {
-    Prepare(package, lines);
-    Run();
-  }
   std::string Box(std::size_t i) const { return i < Shown().size() ? Shown()[i] : std::string(); }
 };
 
@@ -47,19 +38,19 @@ TEST_F(SelfReadingTest, OrionWritesDebitsAsTheyAreSignedAndCreditsNegative) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.debits) + " " + c.credits);
-    RunOver("Orion", {Line("2340", c.debits, c.credits)});
+    RunOver("Orion", {CommaLine("2340", c.debits, c.credits)});
     EXPECT_EQ(JournalLines(), std::vector<std::string>{"0001,11,0001,2340,,," + std::string(c.amounts)});
   }
 }
 
 TEST_F(SelfReadingTest, OrionNamesABadLineAndNumbersASecondRunFromOne) {
-  RunOver("Orion", {Line("1000", "1.00", ""), "123,20261130,1000,1.00\r\n", Line("2000", "", "1.00")});
+  RunOver("Orion", {CommaLine("1000", "1.00", ""), "123,20261130,1000,1.00\r\n", CommaLine("2000", "", "1.00")});
   EXPECT_EQ(Box(0), "QvLedgerloom - Orion | The Orion Journal Entry was stopped by an error:\r\rc:\\gl\\gl.txt, "
                     "line 2\rThe line does not hold the 9 values of the export.");
   ASSERT_EQ(Shown().size(), 1u);
 
   boxes = dialogs::ScriptedDialogs();
-  RunOver("Orion", {Line("1000", "1.00", ""), Line("2000", "", "1.00")});
+  RunOver("Orion", {CommaLine("1000", "1.00", ""), CommaLine("2000", "", "1.00")});
   EXPECT_EQ(JournalLines(), (std::vector<std::string>{"0001,11,0001,1000,,,0000000001.00,-0000000000.00",
                                                       "0002,11,0002,2000,,,0000000000.00,-0000000001.00"}));
   EXPECT_EQ(LastTitle(), kInBalance);
@@ -122,7 +113,7 @@ TEST_F(SelfReadingTest, ProduceProSplitsTheAccountAtItsFirstTwoDashes) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.account);
-    RunOver("Produce Pro", {Line(c.account, "1.00", "1.00")});
+    RunOver("Produce Pro", {CommaLine(c.account, "1.00", "1.00")});
     EXPECT_EQ(JournalLines("123113026.csv"), std::vector<std::string>{"20261130,202611,," + std::string(c.parts) + ",.00"});
   }
 }
@@ -140,14 +131,14 @@ TEST_F(SelfReadingTest, ProduceProWritesTheNetAndCountsIt) {
     SCOPED_TRACE(c.amount);
     boxes = dialogs::ScriptedDialogs();
     boxes.QueueAnswer(dialogs::kNo);
-    RunOver("Produce Pro", {Line("1-2-3", c.debits, c.credits)});
+    RunOver("Produce Pro", {CommaLine("1-2-3", c.debits, c.credits)});
     EXPECT_EQ(JournalLines("123113026.csv"), std::vector<std::string>{"20261130,202611,,10000,2,3," + std::string(c.amount)});
     EXPECT_NE(Box(0).find("off by: " + std::string(c.amount[0] == '-' ? "-$" : "$")), std::string::npos);
   }
 }
 
 TEST_F(SelfReadingTest, VADARRWarnsOnceOfShortLinesAndNeverReusesAValue) {
-  RunOver("VADARR", {Line("1000", "5.00", ".00"), "123,20261130,01,02,03,2000\r\n", "123,20261130,01\r\n"});
+  RunOver("VADARR", {CommaLine("1000", "5.00", ".00"), "123,20261130,01,02,03,2000\r\n", "123,20261130,01\r\n"});
   EXPECT_EQ(JournalLines(), (std::vector<std::string>{"\"1000              \"\t5.00", "\"2000              \"\t.00",
                                                       "\"                  \"\t.00"}));
   ASSERT_EQ(Shown().size(), 2u);
@@ -158,7 +149,7 @@ TEST_F(SelfReadingTest, ASecondRunInOneSessionWritesWhatTheFirstWrote) {
   for (const char* package : {"VADARR", "Produce Pro", "Orion"}) {
     SCOPED_TRACE(package);
     boxes = dialogs::ScriptedDialogs();
-    Prepare(package, {Line("1000-1-2", "5.00", ".00"), Line("2000", ".00", "5.00")});
+    Prepare(package, {CommaLine("1000-1-2", "5.00", ".00"), CommaLine("2000", ".00", "5.00")});
     Run();
     const std::string name = window->run.OUTFile.substr(6);
     const std::string journal = Journal(name);
