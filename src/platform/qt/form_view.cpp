@@ -70,15 +70,20 @@ bool LeavesTheControl(const QEvent* event) {
 
 }  // namespace
 
+QFont WindowFont() {
+  // The controls' places were laid out for a small, narrow dialog font: at
+  // this size every caption the window and the package layouts give a
+  // control fits it on one line, or on the lines its height holds.
+  QFont font;
+  font.setFamilies({QStringLiteral("DejaVu Sans Condensed")});
+  font.setPixelSize(10);
+  return font;
+}
+
 int ToPixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
 
 FormView::FormView(forms::Form& form, QWidget* parent) : QMainWindow(parent), form_(form) {
-  // The controls' places were laid out for a small, narrow dialog font.
-  QFont font = this->font();
-  font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), font.family()});
-  font.setStretch(QFont::SemiCondensed);
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(WindowFont());
   Build();
   formSubscription_ = form_.Subscribe([this](forms::Form&) { SyncForm(); });
   SyncForm();
