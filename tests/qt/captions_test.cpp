@@ -90,7 +90,7 @@ class CaptionTest : public test::QtWindowFixture {
       QWidget* widget = view->Widget(control->Name());
       if (widget == nullptr || (!hiddenToo && !widget->isVisibleTo(view->Client()))) continue;
       const Fit fit = Measure(widget);
-      if (fit.text.isEmpty() || fit.Fits() || widget->parentWidget() == nullptr) continue;
+      if (fit.text.isEmpty() || fit.Fits()) continue;
       cut.insert(control->Name() + " \"" + FromQString(fit.text) + "\" needs " +
                  std::to_string(fit.need.width()) + "x" + std::to_string(fit.need.height()) +
                  " in " + std::to_string(fit.room.width()) + "x" +
@@ -114,7 +114,6 @@ TEST_F(CaptionTest, EveryCaptionFitsItsControl) {
                                        &window->chkNames};
   const int entries = window->PickFinPac.ListCount();
   ASSERT_EQ(entries, 99);
-  int layouts = 0;
   for (int states = 0; states < 32; ++states) {
     for (int entry = 0; entry < entries; ++entry) {
       for (int box = 0; box < 5; ++box) deciding[box]->SetValue((states >> box) & 1);
@@ -123,10 +122,8 @@ TEST_F(CaptionTest, EveryCaptionFitsItsControl) {
       for (const std::string& line : CaptionsCut(false)) {
         cut.emplace(line, "\"" + window->PickFinPac.Text() + "\"");
       }
-      ++layouts;
     }
   }
-  EXPECT_EQ(layouts, 99 * 32);
   EXPECT_FALSE(boxes.Failed());
   for (const auto& [line, where] : cut) ADD_FAILURE() << line << " (" << where << ")";
 }

@@ -43,7 +43,6 @@ class QtWindowFixture : public ::testing::Test {
     EXPECT_NE(widget, nullptr) << name;
     return widget;
   }
-  bool Shown(const char* name) { return view->Widget(name)->isVisibleTo(view->Client()); }
 
   TempDir c;
   std::unique_ptr<QvLedgerloom> window;
