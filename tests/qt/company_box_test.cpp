@@ -46,6 +46,7 @@ class CompanyBoxTest : public test::QtWindowFixture {
     MakeWindow(boxes);
     WirePackageListAndSettings(*window);
     window->Show();
+    view->activateWindow();
     QApplication::setActiveWindow(view.get());
     ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     combo = WidgetOf<QComboBox>("cmboCoNum");
