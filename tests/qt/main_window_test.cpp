@@ -15,11 +15,10 @@
 #include <filesystem>
 
 #include "platform/dialogs/dialogs.h"
-#include "platform/paths/paths.h"
 #include "platform/qt/encoding.h"
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_dialogs.h"
-#include "support/tempdir.h"
+#include "qt/qt_window_fixture.h"
 #include "window/app_info.h"
 #include "window/qvledgerloom.h"
 
@@ -28,38 +27,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class QtWindowTest : public ::testing::Test {
+class QtWindowTest : public test::QtWindowFixture {
  protected:
   void SetUp() override {
+    QtWindowFixture::SetUp();
     fs::create_directories(c / "GL Exports");
     fs::create_directories(c / "Journal Entries");
     fs::create_directories(c / "temp");
     test::WriteBytes(c / "GL Exports" / "GL0106.txt", "x");
     test::WriteBytes(c / "GL Exports" / "GL1206.txt", "x");
-    paths::UnmapAll();
-    paths::MapDrive('c', c.path());
-    dialogs::SetCurrent(&boxes);
-    window = std::make_unique<QvLedgerloom>();
-    view = std::make_unique<FormView>(*window);
-  }
-  void TearDown() override {
-    view.reset();
-    window.reset();
-    dialogs::SetCurrent(nullptr);
-    paths::UnmapAll();
+    MakeWindow(boxes);
   }
 
-  template <class T>
-  T* WidgetOf(const char* name) {
-    auto* widget = qobject_cast<T*>(view->Widget(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-  }
-
-  test::TempDir c;
   QtDialogs boxes;
-  std::unique_ptr<QvLedgerloom> window;
-  std::unique_ptr<FormView> view;
 };
 
 // The text a widget shows as its caption, or "" when it has none.

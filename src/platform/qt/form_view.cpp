@@ -59,26 +59,36 @@ QString FolderName(const std::string& path) {
   return ToQString(path.substr(cut + 1));
 }
 
-// Focus that moves to another control of the form. Focus lost to another
-// application, a dialog or a menu comes back to the same control, so the
-// operator has not left it.
-bool LeavesTheControl(const QEvent* event) {
+// Leaving a control is focus moving on to another control of the same
+// window. Focus lost to another application, a dialog, a menu or the
+// control's own drop-down list comes back to the control, so the operator
+// has not left it; Qt sends such a control more than one FocusOut while its
+// list is open.
+bool LeavesTheControl(const QEvent* event, const QWidget* control) {
   if (event->type() != QEvent::FocusOut) return false;
   const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-  return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+  if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) return false;
+  const QWidget* next = QApplication::focusWidget();
+  return next != nullptr && next->window() == control->window() && next != control &&
+         !control->isAncestorOf(next);
 }
 
 }  // namespace
 
+QFont WindowFont() {
+  // The controls' places were laid out for a small, narrow dialog font: at
+  // this size every caption the window and the package layouts give a
+  // control fits it on one line, or on the lines its height holds.
+  QFont font;
+  font.setFamilies({QStringLiteral("DejaVu Sans Condensed")});
+  font.setPixelSize(10);
+  return font;
+}
+
 int ToPixels(int twips) { return static_cast<int>(std::lround(twips / double(kTwipsPerPixel))); }
 
 FormView::FormView(forms::Form& form, QWidget* parent) : QMainWindow(parent), form_(form) {
-  // The controls' places were laid out for a small, narrow dialog font.
-  QFont font = this->font();
-  font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), font.family()});
-  font.setStretch(QFont::SemiCondensed);
-  font.setPixelSize(11);
-  setFont(font);
+  setFont(WindowFont());
   Build();
   formSubscription_ = form_.Subscribe([this](forms::Form&) { SyncForm(); });
   SyncForm();
@@ -147,6 +157,11 @@ QWidget* FormView::Create(forms::Control& control, QWidget* parent) {
       auto* combo = new QComboBox(parent);
       combo->setEditable(true);
       combo->setInsertPolicy(QComboBox::NoInsert);
+      // The typed text stands exactly as typed: nothing completes it, and
+      // neither Enter nor finishing the edit picks a listed entry that
+      // resembles it. Only the list itself, or the arrow keys, choose one.
+      combo->setCompleter(nullptr);
+      QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
       return combo;
     }
     case Kind::ListBox:
@@ -270,25 +285,21 @@ void FormView::Act(forms::Control& control, const std::function<void()>& action)
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
-  if (LeavesTheControl(event)) {
-    for (auto& [control, widget] : widgets_) {
-      const bool hit = widget == watched ||
-                       (control->GetKind() == Kind::ComboBox &&
-                        static_cast<QComboBox*>(widget)->lineEdit() == watched);
-      if (!hit) continue;
-      if (control->GetKind() == Kind::TextBox) {
-        auto* box = static_cast<forms::TextBox*>(control);
-        Act(*box, [box] { box->LostFocus(); });
-      } else if (control->GetKind() == Kind::ComboBox) {
-        // The list popup takes the focus from the edit part without leaving
-        // the box.
-        auto* combo = static_cast<QComboBox*>(widget);
-        if (combo->hasFocus() || combo->lineEdit()->hasFocus()) break;
-        auto* box = static_cast<forms::ComboBox*>(control);
-        Act(*box, [box] { box->LostFocus(); });
-      }
-      break;
+  if (event->type() != QEvent::FocusOut) return QMainWindow::eventFilter(watched, event);
+  for (auto& [control, widget] : widgets_) {
+    const bool isCombo = control->GetKind() == Kind::ComboBox;
+    if (widget != watched && !(isCombo && static_cast<QComboBox*>(widget)->lineEdit() == watched)) {
+      continue;
     }
+    if (!LeavesTheControl(event, widget)) break;
+    if (control->GetKind() == Kind::TextBox) {
+      auto* box = static_cast<forms::TextBox*>(control);
+      Act(*box, [box] { box->LostFocus(); });
+    } else if (isCombo) {
+      auto* box = static_cast<forms::ComboBox*>(control);
+      Act(*box, [box] { box->LostFocus(); });
+    }
+    break;
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -378,8 +389,14 @@ void FormView::Sync(forms::Control& control) {
       auto* widgetCombo = static_cast<QComboBox*>(widget);
       const QSignalBlocker editBlocker(widgetCombo->lineEdit());
       SetItems(widgetCombo, Rows(combo.Items()));
-      widgetCombo->setCurrentIndex(combo.ListIndex());
       const QString text = ToQString(combo.Text());
+      // Editing a listed entry drops the model's list position. Moving the
+      // widget's position to none would empty and refill the edit line under
+      // the operator's caret, so it follows only when the text changes too.
+      const bool editing = combo.ListIndex() < 0 && widgetCombo->currentText() == text;
+      if (!editing && widgetCombo->currentIndex() != combo.ListIndex()) {
+        widgetCombo->setCurrentIndex(combo.ListIndex());
+      }
       if (widgetCombo->currentText() != text) widgetCombo->setEditText(text);
       break;
     }

@@ -3,6 +3,7 @@
 // (15 twips to a pixel), values bound both ways, and the operator's actions
 // handed to the model's setters, which fire the model's handlers. Option
 // buttons are not grouped in Qt: the model keeps them exclusive.
+#include <QFont>
 #include <QMainWindow>
 #include <functional>
 #include <string_view>
@@ -18,6 +19,8 @@ namespace qvl::qt {
 
 inline constexpr int kTwipsPerPixel = 15;
 int ToPixels(int twips);
+// The font every window draws with (the fonts-dejavu-extra package).
+QFont WindowFont();
 
 class FormView : public QMainWindow {
   Q_OBJECT
