@@ -49,6 +49,8 @@ std::string AmountInField(std::string_view amount, std::size_t width, char fill 
 std::string SlashedDate(std::string_view yyyymmdd);
 
 std::string JoinFields(const std::vector<Field>& fields, std::string_view delimiter);
+// The same into `line`, which keeps its storage from line to line.
+void JoinFieldsInto(const std::vector<Field>& fields, std::string_view delimiter, std::string& line);
 std::string JoinColumns(const std::vector<Column>& columns);
 
 // The joined line goes into Build_OutRec and through WriteOutputRec.
