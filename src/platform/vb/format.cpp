@@ -1,5 +1,6 @@
 #include "platform/vb/format.h"
 
+#include <charconv>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -261,8 +262,8 @@ void AppendNumber(std::string& out, int v, int width) {
     out += static_cast<char>('0' + v);
   } else {
     char buf[16];
-    std::snprintf(buf, sizeof buf, width >= 2 ? "%02d" : "%d", v);
-    out += buf;
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;  // "%02d" and "%d" agree from here on
+    out.append(buf, end);
   }
 }
 

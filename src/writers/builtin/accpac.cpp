@@ -76,8 +76,8 @@ std::string CreditForm(vb::Currency negated) { return vb::PadLeft(negated.ToText
 
 std::string AmountText(const RunState& run) {
   if (run.curSumLoaded) return vb::PadLeft(run.SumAmount, kAmountWidth);
-  const vb::Currency debit = vb::AmountOf(run.curRec.debits());
-  const vb::Currency credit = vb::AmountOf(run.curRec.credits());
+  const vb::Currency debit = vb::AmountOf(run.curRec.View(InputRecord::kDebits));
+  const vb::Currency credit = vb::AmountOf(run.curRec.View(InputRecord::kCredits));
   if (!debit.IsZero() && !credit.IsZero()) {
     // One amount column: a two-sided record writes its net, so the journal
     // agrees with the reported balance.
@@ -106,8 +106,9 @@ AccPacNewLine BuildAccPacNewLine(QvLedgerloom& w) {
   const auto part = [&](std::string_view mask) {
     return recordDate ? vb::Format(*recordDate, mask) : vb::Format(line.dateText, mask);
   };
-  line.description = vb::Trim(vb::Left("RES. SALARIES " + part("mmmm") + ", " + part("yyyy"), 35));
-  line.reference = vb::Trim(vb::Left("NG-" + part("yyyy") + "-" + part("mm"), 25));
+  const std::string year = part("yyyy");
+  line.description = vb::Trim(vb::Left("RES. SALARIES " + part("mmmm") + ", " + year, 35));
+  line.reference = vb::Trim(vb::Left("NG-" + year + "-" + part("mm"), 25));
   line.amount = AmountText(run);
   const std::string month = vb::Mid(date, 5, 2);
   // (Built from a character: GCC 12 warns falsely at -O2 on a short literal here.)
