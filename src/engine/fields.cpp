@@ -14,7 +14,7 @@ std::string JoinFields(const std::vector<Field>& fields, std::string_view delimi
   return line;
 }
 
-void JoinFieldsInto(const std::vector<Field>& fields, std::string_view delimiter, std::string& line) {
+void JoinFieldsInto(std::span<const Field> fields, std::string_view delimiter, std::string& line) {
   line.clear();
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) line += delimiter;
@@ -53,6 +53,11 @@ std::string JoinColumns(const std::vector<Column>& columns) {
 
 void WriteFields(QvLedgerloom& window, std::string_view delimiter, const std::vector<Field>& fields) {
   JoinFieldsInto(fields, delimiter, window.run.Build_OutRec);
+  WriteOutputRec(window);
+}
+
+void WriteFields(QvLedgerloom& window, std::string_view delimiter, std::initializer_list<Field> fields) {
+  JoinFieldsInto(std::span<const Field>(fields.begin(), fields.size()), delimiter, window.run.Build_OutRec);
   WriteOutputRec(window);
 }
 

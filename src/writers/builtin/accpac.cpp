@@ -88,6 +88,33 @@ std::string AmountText(const RunState& run) {
   return CreditForm(-credit);
 }
 
+// The texts that follow from the record's date alone. An export's records
+// mostly share one date, so the texts of the last good date are kept.
+void DatedTexts(const std::string& date, AccPacNewLine& line) {
+  thread_local std::string lastDate;
+  thread_local AccPacNewLine last;
+  if (!lastDate.empty() && date == lastDate) {
+    line.dateText = last.dateText;
+    line.description = last.description;
+    line.reference = last.reference;
+    return;
+  }
+  line.dateText = SlashedDate(date);
+  // Month and year from the record's date with its four-digit year; a date
+  // that is no date is written as the text stands.
+  const std::optional<vb::Date> recordDate = vb::DateFromYyyymmdd(date);
+  const auto part = [&](std::string_view mask) {
+    return recordDate ? vb::Format(*recordDate, mask) : vb::Format(line.dateText, mask);
+  };
+  const std::string year = part("yyyy");
+  line.description = vb::Trim(vb::Left("RES. SALARIES " + part("mmmm") + ", " + year, 35));
+  line.reference = vb::Trim(vb::Left("NG-" + year + "-" + part("mm"), 25));
+  if (recordDate) {
+    lastDate = date;
+    last = line;
+  }
+}
+
 AccPacNewLine BuildAccPacNewLine(QvLedgerloom& w) {
   RunState& run = w.run;
   run.MaxAcctLen = 15;
@@ -99,16 +126,7 @@ AccPacNewLine BuildAccPacNewLine(QvLedgerloom& w) {
   AccPacNewLine line;
   line.entryNumber = std::to_string(run.RecCount * 10);
   line.account = vb::Trim(vb::Left(run.curRec.account(), 15));
-  line.dateText = SlashedDate(date);
-  // Month and year from the record's date with its four-digit year; a date
-  // that is no date is written as the text stands.
-  const std::optional<vb::Date> recordDate = vb::DateFromYyyymmdd(date);
-  const auto part = [&](std::string_view mask) {
-    return recordDate ? vb::Format(*recordDate, mask) : vb::Format(line.dateText, mask);
-  };
-  const std::string year = part("yyyy");
-  line.description = vb::Trim(vb::Left("RES. SALARIES " + part("mmmm") + ", " + year, 35));
-  line.reference = vb::Trim(vb::Left("NG-" + year + "-" + part("mm"), 25));
+  DatedTexts(date, line);
   line.amount = AmountText(run);
   const std::string month = vb::Mid(date, 5, 2);
   // (Built from a character: GCC 12 warns falsely at -O2 on a short literal here.)
