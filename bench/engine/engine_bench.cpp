@@ -17,7 +17,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -152,6 +154,12 @@ double TimeFloor(const fs::path& input, const fs::path& output, std::uintmax_t b
   return Since(start);
 }
 
+bool SameBytes(const fs::path& a, const fs::path& b) {
+  std::ifstream x(a, std::ios::binary), y(b, std::ios::binary);
+  return std::equal(std::istreambuf_iterator<char>(x), std::istreambuf_iterator<char>(),
+                    std::istreambuf_iterator<char>(y), std::istreambuf_iterator<char>());
+}
+
 bool HaveMawk() { return std::system("command -v mawk >/dev/null 2>&1") == 0; }
 
 double TimeMawk(const fs::path& input, const fs::path& folder) {
@@ -216,8 +224,10 @@ int main(int argc, char* argv[]) {
                     detailed / floor);
         if (HaveMawk()) {
           const double awk = TimeMawk(dir / "gl.txt", dir / "yardstick");
-          std::printf("  mawk, the same transform                     %8.3f s   mawk / run   %6.2f\n", awk,
-                      awk / detailed);
+          std::printf("  mawk, the same transform                     %8.3f s   mawk / run   %6.2f  (journal %s)\n", awk,
+                      awk / detailed,
+                      SameBytes(dir / "out" / "123113026.txt", dir / "yardstick" / "journal.txt") ? "the same bytes"
+                                                                                                : "DIFFERS");
         } else {
           std::printf("  mawk: not installed, not timed\n");
         }
