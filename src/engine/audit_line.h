@@ -11,5 +11,7 @@ namespace qvl {
 inline constexpr std::size_t kAuditLineLength = 64;
 
 std::string AuditLine(const InputRecord& record);
+// The same into `line`, which keeps its storage.
+void AuditLineInto(const InputRecord& record, std::string& line);
 
 }  // namespace qvl

@@ -10,13 +10,18 @@ namespace qvl {
 
 std::string JoinFields(const std::vector<Field>& fields, std::string_view delimiter) {
   std::string line;
+  JoinFieldsInto(fields, delimiter, line);
+  return line;
+}
+
+void JoinFieldsInto(std::span<const Field> fields, std::string_view delimiter, std::string& line) {
+  line.clear();
   for (std::size_t i = 0; i < fields.size(); ++i) {
     if (i > 0) line += delimiter;
     if (fields[i].quoted) line += '"';
     line += fields[i].text;
     if (fields[i].quoted) line += '"';
   }
-  return line;
 }
 
 std::string AtWidth(std::string_view text, std::size_t width, Align align) {
@@ -47,7 +52,12 @@ std::string JoinColumns(const std::vector<Column>& columns) {
 }
 
 void WriteFields(QvLedgerloom& window, std::string_view delimiter, const std::vector<Field>& fields) {
-  window.run.Build_OutRec = JoinFields(fields, delimiter);
+  JoinFieldsInto(fields, delimiter, window.run.Build_OutRec);
+  WriteOutputRec(window);
+}
+
+void WriteFields(QvLedgerloom& window, std::string_view delimiter, std::initializer_list<Field> fields) {
+  JoinFieldsInto(std::span<const Field>(fields.begin(), fields.size()), delimiter, window.run.Build_OutRec);
   WriteOutputRec(window);
 }
 
@@ -57,7 +67,7 @@ void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns) {
 }
 
 vb::Currency NetAmount(const InputRecord& record) {
-  return vb::AmountOf(record.debits()) - vb::AmountOf(record.credits());
+  return vb::AmountOf(record.View(InputRecord::kDebits)) - vb::AmountOf(record.View(InputRecord::kCredits));
 }
 
 std::string SlashedRecordDate(const InputRecord& record) {

@@ -7,6 +7,7 @@
 // put side by side, each padded with blanks or cut to its width.
 #include <cstddef>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,10 +50,14 @@ std::string AmountInField(std::string_view amount, std::size_t width, char fill 
 std::string SlashedDate(std::string_view yyyymmdd);
 
 std::string JoinFields(const std::vector<Field>& fields, std::string_view delimiter);
+// The same into `line`, which keeps its storage from line to line.
+void JoinFieldsInto(std::span<const Field> fields, std::string_view delimiter, std::string& line);
 std::string JoinColumns(const std::vector<Column>& columns);
 
 // The joined line goes into Build_OutRec and through WriteOutputRec.
 void WriteFields(QvLedgerloom& window, std::string_view delimiter, const std::vector<Field>& fields);
+// A layout written out as a list in place: its fields are not copied again.
+void WriteFields(QvLedgerloom& window, std::string_view delimiter, std::initializer_list<Field> fields);
 void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns);
 
 // --- Values many layouts take from the record. ---

@@ -15,17 +15,20 @@ InputRecord::InputRecord() {
   SetLineEnd("\r\n");
 }
 
-std::string InputRecord::Get(Field f) const { return std::string(bytes_.data() + Offset(f), Width(f)); }
+namespace {
 
-void InputRecord::Set(Field f, std::string_view value) {
-  const std::string padded = vb::PadRight(value, Width(f));
-  std::copy(padded.begin(), padded.end(), bytes_.begin() + static_cast<std::ptrdiff_t>(Offset(f)));
+// The value cut to the width, or blank-padded on the right up to it.
+void StorePadded(char* to, std::size_t width, std::string_view value) {
+  const std::size_t n = std::min(width, value.size());
+  std::copy_n(value.data(), n, to);
+  std::fill(to + n, to + width, ' ');
 }
 
-void InputRecord::SetText(std::string_view record) {
-  const std::string padded = vb::PadRight(record, kLength);
-  std::copy(padded.begin(), padded.end(), bytes_.begin());
-}
+}  // namespace
+
+void InputRecord::Set(Field f, std::string_view value) { StorePadded(bytes_.data() + Offset(f), Width(f), value); }
+
+void InputRecord::SetText(std::string_view record) { StorePadded(bytes_.data(), kLength, record); }
 
 void LineToDelim(std::string_view line, InputRecord& record) {
   std::size_t start = 0;
@@ -59,7 +62,7 @@ InputRecord RecordOfLine(const LineFields& line) {
 }
 
 bool GetRecord(files::FileTable& files, int number, InputRecord& record) {
-  std::string bytes;
+  thread_local std::string bytes;  // kept: one record at a time, read very often
   if (!files.GetRecord(number, bytes)) return false;
   record.SetText(bytes);
   return true;

@@ -40,7 +40,8 @@ class InputRecord {
   InputRecord();
 
   // The field as stored: always exactly Width(f) characters.
-  std::string Get(Field f) const;
+  std::string Get(Field f) const { return std::string(View(f)); }
+  std::string_view View(Field f) const { return {bytes_.data() + Offset(f), Width(f)}; }
   // Stores the value left-aligned, blank-padded and cut to the field's width.
   // (A right-aligned value is padded by the caller before it is stored.)
   void Set(Field f, std::string_view value);

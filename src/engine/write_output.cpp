@@ -18,8 +18,8 @@ void CountTotals(RunState& run) {
     run.curSumCounted = true;
     return;
   }
-  run.Debit_Amount = vb::AmountOf(run.curRec.debits());
-  run.Credit_Amount = vb::AmountOf(run.curRec.credits());
+  run.Debit_Amount = vb::AmountOf(run.curRec.View(InputRecord::kDebits));
+  run.Credit_Amount = vb::AmountOf(run.curRec.View(InputRecord::kCredits));
   if (run.DoBalancing) run.Audit_Total += run.Debit_Amount - run.Credit_Amount;
 }
 
@@ -47,7 +47,7 @@ void WriteOutputRec(QvLedgerloom& window) {
 
   if (mode != WriteMode::NoJournalNoTotals) CountTotals(run);
 
-  run.Build_OutRec = AuditLine(run.curRec);
+  AuditLineInto(run.curRec, run.Build_OutRec);
   run.b.WriteLine(run.Build_OutRec);
   run.prevRec = run.curRec;
 }

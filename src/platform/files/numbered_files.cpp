@@ -1,6 +1,10 @@
 #include "platform/files/numbered_files.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "platform/files/whole_files.h"
 #include "platform/paths/paths.h"
@@ -11,23 +15,36 @@ namespace qvl::files {
 namespace {
 
 constexpr std::size_t kFragmentLength = kRecordLength - 2;  // a record without CR LF
-
-// The whole file, read at open: inputs are small and this keeps LOF, record
-// numbers and line positions trivially consistent.
-std::string ReadWholeFile(std::string_view windowsPath) {
-  auto host = paths::ToHost(windowsPath);
-  if (!host) throw vb::PathNotFound();
-  return ReadFileContents(*host);
-}
+constexpr std::size_t kBlock = std::size_t{1} << 20;
 
 bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
 
 }  // namespace
 
+FileTable::Descriptor::Descriptor(Descriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+FileTable::Descriptor& FileTable::Descriptor::operator=(Descriptor&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = std::exchange(other.fd_, -1);
+  }
+  return *this;
+}
+
+FileTable::Descriptor::~Descriptor() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
 void FileTable::Open(int number, std::string_view windowsPath, Mode mode) {
   if (number < 1 || number > kMaxNumber) throw vb::BadFileNameOrNumber();
   Close(number);
-  OpenFile file{mode, ReadWholeFile(windowsPath)};
+  auto host = paths::ToHost(windowsPath);
+  if (!host) throw vb::PathNotFound();
+  std::int64_t size = 0;
+  OpenFile file;
+  file.mode = mode;
+  file.fd = Descriptor(OpenForReading(*host, size));
+  file.size = size;
   files_.emplace(number, std::move(file));
 }
 
@@ -56,10 +73,37 @@ FileTable::OpenFile& FileTable::Get(int number, Mode mode) {
   return it->second;
 }
 
+bool FileTable::ReadMore(OpenFile& file) {
+  std::string& w = file.window;
+  const std::int64_t end = file.windowStart + static_cast<std::int64_t>(w.size());
+  if (end >= file.size) return false;
+  // What was read already goes; a line longer than a block still fits.
+  w.erase(0, file.pos);
+  file.windowStart += static_cast<std::int64_t>(file.pos);
+  file.pos = 0;
+  const std::size_t want = std::min<std::size_t>(kBlock, static_cast<std::size_t>(file.size - end));
+  const std::size_t had = w.size();
+  w.resize(had + want);
+  const std::size_t got = ReadAt(file.fd.get(), end, w.data() + had, want);
+  w.resize(had + got);
+  if (got < want) file.size = end + static_cast<std::int64_t>(got);  // the file was cut short meanwhile
+  return got > 0;
+}
+
 std::optional<std::string_view> FileTable::NextLine(OpenFile& file) {
-  const std::string& data = file.data;
+  std::size_t end = std::string::npos;
+  while (true) {
+    const std::string& data = file.window;
+    end = file.pos < data.size() ? data.find_first_of("\r\n", file.pos) : std::string::npos;
+    // A CR at the end of the block may be the first half of CR LF.
+    if (end != std::string::npos && (data[end] == '\n' || end + 1 < data.size())) break;
+    if (!ReadMore(file)) {
+      end = file.pos < data.size() ? data.find_first_of("\r\n", file.pos) : std::string::npos;
+      break;
+    }
+  }
+  const std::string& data = file.window;
   if (file.pos >= data.size()) return std::nullopt;
-  std::size_t end = data.find_first_of("\r\n", file.pos);
   if (end == std::string::npos) end = data.size();
   std::string_view line(data.data() + file.pos, end - file.pos);
   ++file.line;
@@ -103,13 +147,12 @@ void FileTable::LineInput(int number, std::string& target) {
 }
 
 std::int64_t FileTable::RecordCount(int number) const {
-  const auto& file = Get(number);
-  const std::size_t size = file.data.size();
+  const auto size = static_cast<std::uint64_t>(Get(number).size);
   return static_cast<std::int64_t>(size / kRecordLength + (size % kRecordLength >= kFragmentLength ? 1 : 0));
 }
 
 bool FileTable::LastRecordIncomplete(int number) const {
-  const std::size_t rest = Get(number).data.size() % kRecordLength;
+  const std::size_t rest = static_cast<std::uint64_t>(Get(number).size) % kRecordLength;
   return rest > 0 && rest < kFragmentLength;
 }
 
@@ -124,8 +167,21 @@ bool FileTable::GetRecord(int number, std::int64_t recordNumber, std::string& re
   file.eof = recordNumber > RecordCount(number);
   if (file.eof) return false;
   file.line = recordNumber;
-  const std::size_t start = static_cast<std::size_t>(recordNumber - 1) * kRecordLength;
-  record.assign(file.data, start, kRecordLength);
+  const auto start = (recordNumber - 1) * static_cast<std::int64_t>(kRecordLength);
+  const auto length = static_cast<std::size_t>(std::min<std::int64_t>(kRecordLength, file.size - start));
+  const std::int64_t windowEnd = file.windowStart + static_cast<std::int64_t>(file.window.size());
+  if (start < file.windowStart || start + static_cast<std::int64_t>(length) > windowEnd) {
+    file.windowStart = start;
+    file.window.resize(std::max(kBlock / kRecordLength * kRecordLength, kRecordLength));
+    const std::size_t got = ReadAt(file.fd.get(), start, file.window.data(), file.window.size());
+    file.window.resize(got);
+    if (got < length) {
+      // The file was cut short since it was opened.
+      file.eof = true;
+      return false;
+    }
+  }
+  record.assign(file.window, static_cast<std::size_t>(start - file.windowStart), length);
   if (record.size() < kRecordLength) {
     // A last record without (all of) its line end reads as if it had CR LF.
     static constexpr std::string_view kLineEnd = "\r\n";
@@ -140,6 +196,6 @@ std::int64_t FileTable::LineNumber(int number) const { return Get(number).line; 
 
 bool FileTable::ReadsRecords(int number) const { return Get(number).mode == Mode::kRecords; }
 
-std::int64_t FileTable::Lof(int number) const { return static_cast<std::int64_t>(Get(number).data.size()); }
+std::int64_t FileTable::Lof(int number) const { return Get(number).size; }
 
 }  // namespace qvl::files

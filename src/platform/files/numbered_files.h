@@ -74,10 +74,27 @@ class FileTable {
 
  private:
   enum class Mode { kText, kRecords };
+  // An open host file, closed with its owner.
+  class Descriptor {
+   public:
+    explicit Descriptor(int fd = -1) : fd_(fd) {}
+    Descriptor(Descriptor&& other) noexcept;
+    Descriptor& operator=(Descriptor&& other) noexcept;
+    ~Descriptor();
+    int get() const { return fd_; }
+
+   private:
+    int fd_;
+  };
+  // The file is read in blocks through `window`, so an input of any length
+  // takes the same memory; its length is taken at open.
   struct OpenFile {
-    Mode mode;
-    std::string data;
-    std::size_t pos = 0;          // text: the next byte to read
+    Mode mode = Mode::kText;
+    Descriptor fd;
+    std::int64_t size = 0;
+    std::string window;            // bytes of the file from windowStart on
+    std::int64_t windowStart = 0;
+    std::size_t pos = 0;          // text: the next byte to read, in window
     std::int64_t line = 0;        // the number of the last line or record read
     std::int64_t nextRecord = 1;  // records: the record a next-read takes
     bool eof = false;
@@ -87,6 +104,7 @@ class FileTable {
   OpenFile& Get(int number, Mode mode);
   const OpenFile& Get(int number) const;
   static std::optional<std::string_view> NextLine(OpenFile& file);
+  static bool ReadMore(OpenFile& file);
 
   std::map<int, OpenFile> files_;
 };

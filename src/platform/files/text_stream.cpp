@@ -15,7 +15,8 @@ namespace qvl::files {
 
 namespace {
 
-constexpr std::size_t kFlushAt = 1 << 16;
+// Large enough that a long journal goes out in few writes.
+constexpr std::size_t kFlushAt = 1 << 20;
 
 }  // namespace
 

@@ -16,7 +16,7 @@ namespace qvl::files {
 
 namespace fs = std::filesystem;
 
-std::string ReadFileContents(const fs::path& host) {
+int OpenForReading(const fs::path& host, std::int64_t& size) {
   const int fd = ::open(host.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw OpenError(errno, Access::kRead, host);
   struct stat st {};
@@ -24,8 +24,29 @@ std::string ReadFileContents(const fs::path& host) {
     ::close(fd);
     throw vb::PathFileAccessError();
   }
+  size = static_cast<std::int64_t>(st.st_size);
+  return fd;
+}
+
+std::size_t ReadAt(int fd, std::int64_t offset, char* into, std::size_t count) {
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::pread(fd, into + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw IoError(errno);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return done;
+}
+
+std::string ReadFileContents(const fs::path& host) {
+  std::int64_t size = 0;
+  const int fd = OpenForReading(host, size);
   std::string data;
-  if (st.st_size > 0) data.reserve(static_cast<std::size_t>(st.st_size));
+  if (size > 0) data.reserve(static_cast<std::size_t>(size));
   char buffer[65536];
   while (true) {
     const ssize_t n = ::read(fd, buffer, sizeof buffer);

@@ -28,6 +28,36 @@ Wide DivideHalfEven(Wide n, Wide d) {
   return q;
 }
 
+// The common amount text read straight into ten-thousandths: blanks, an
+// optional sign, digits and at most four decimals. Anything else (commas,
+// "$", exponents, more decimals, very long numbers) is left to the general
+// reader; so is text without a digit.
+std::optional<std::int64_t> PlainAmount(std::string_view text) {
+  std::size_t i = 0;
+  const std::size_t n = text.size();
+  while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+  bool negative = false;
+  if (i < n && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  std::int64_t value = 0;
+  int digits = 0, places = 0;
+  while (i < n && text[i] >= '0' && text[i] <= '9') {
+    if (++digits > 14) return std::nullopt;
+    value = value * 10 + (text[i++] - '0');
+  }
+  if (i < n && text[i] == '.') {
+    ++i;
+    while (i < n && text[i] >= '0' && text[i] <= '9') {
+      if (++places > 4) return std::nullopt;
+      value = value * 10 + (text[i++] - '0');
+    }
+  }
+  if (digits + places == 0) return std::nullopt;
+  while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+  if (i != n) return std::nullopt;
+  for (int p = places; p < 4; ++p) value *= 10;
+  return negative ? -value : value;
+}
+
 }  // namespace
 
 Currency Currency::FromUnits(std::int64_t units) { return FromRaw(Checked(static_cast<Wide>(units) * kScale)); }
@@ -74,6 +104,7 @@ Currency operator/(Currency a, Currency b) {
 }
 
 std::optional<Currency> TryCCur(std::string_view text) {
+  if (auto raw = PlainAmount(text)) return Currency::FromRaw(*raw);
   auto d = ParseNumber(text);
   if (!d) return std::nullopt;
   auto raw = d->ToScaled(4);
@@ -82,6 +113,7 @@ std::optional<Currency> TryCCur(std::string_view text) {
 }
 
 Currency CCur(std::string_view text) {
+  if (auto raw = PlainAmount(text)) return Currency::FromRaw(*raw);
   auto d = ParseNumber(text);
   if (!d) throw TypeMismatch();
   return Currency::FromDecimal(*d);

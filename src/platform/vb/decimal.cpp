@@ -1,5 +1,6 @@
 #include "platform/vb/decimal.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -163,8 +164,10 @@ Decimal Decimal::FromDouble(double v) {
   if (!std::isfinite(v)) throw Overflow();
   if (v == 0) return Decimal{};
   char buf[64];
-  std::snprintf(buf, sizeof buf, "%.14e", v);  // d.dddddddddddddde±XX: 15 significant digits
-  std::string_view s(buf);
+  // d.dddddddddddddde±XX: 15 significant digits, exactly as printf's "%.14e".
+  char* end = std::to_chars(buf, buf + sizeof buf - 1, v, std::chars_format::scientific, 14).ptr;
+  *end = '\0';
+  std::string_view s(buf, static_cast<std::size_t>(end - buf));
   Decimal d;
   std::size_t i = 0;
   if (s[i] == '-') {

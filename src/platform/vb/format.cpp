@@ -1,7 +1,10 @@
 #include "platform/vb/format.h"
 
+#include <charconv>
 #include <cstdio>
+#include <functional>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/vb/convert.h"
@@ -84,39 +87,60 @@ std::vector<NumItem> ParseNumberSection(std::string_view section) {
   return items;
 }
 
-// The magnitude of `value` through one section. Sets `nonzero` to whether
-// anything but zeros was written, so the caller knows whether a sign belongs.
-std::string FormatMagnitude(const Decimal& value, std::string_view section, bool& nonzero) {
-  const std::vector<NumItem> items = ParseNumberSection(section);
-  std::size_t point = items.size();
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (items[i].kind == NumItem::kPoint) {
-      point = i;
-      break;
-    }
-  }
-  // Integer placeholders, the first "0" among them, thousands and scaling commas.
+// A number section parsed once: its items and where its placeholders stand.
+struct NumSection {
+  std::vector<NumItem> items;
+  std::size_t point = 0;  // index of the point, or items.size()
   std::vector<std::size_t> int_slots;
   std::size_t first_zero = std::string::npos;
   bool grouping = false;
   int scale_commas = 0;
-  for (std::size_t i = 0; i < point; ++i) {
-    if (items[i].IsDigit()) {
-      if (items[i].kind == NumItem::kZero && first_zero == std::string::npos) first_zero = int_slots.size();
-      int_slots.push_back(i);
-      grouping = grouping || scale_commas > 0;
-      scale_commas = 0;
-    } else if (items[i].kind == NumItem::kComma && !int_slots.empty()) {
-      ++scale_commas;
+  int frac_places = 0;
+  int min_frac = 0;
+};
+
+NumSection CompileNumberSection(std::string_view section) {
+  NumSection s;
+  s.items = ParseNumberSection(section);
+  const std::vector<NumItem>& items = s.items;
+  s.point = items.size();
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (items[i].kind == NumItem::kPoint) {
+      s.point = i;
+      break;
     }
   }
-  int frac_places = 0, min_frac = 0;
-  for (std::size_t i = point; i < items.size(); ++i) {
+  // Integer placeholders, the first "0" among them, thousands and scaling commas.
+  for (std::size_t i = 0; i < s.point; ++i) {
     if (items[i].IsDigit()) {
-      ++frac_places;
-      if (items[i].kind == NumItem::kZero) min_frac = frac_places;
+      if (items[i].kind == NumItem::kZero && s.first_zero == std::string::npos) s.first_zero = s.int_slots.size();
+      s.int_slots.push_back(i);
+      s.grouping = s.grouping || s.scale_commas > 0;
+      s.scale_commas = 0;
+    } else if (items[i].kind == NumItem::kComma && !s.int_slots.empty()) {
+      ++s.scale_commas;
     }
   }
+  for (std::size_t i = s.point; i < items.size(); ++i) {
+    if (items[i].IsDigit()) {
+      ++s.frac_places;
+      if (items[i].kind == NumItem::kZero) s.min_frac = s.frac_places;
+    }
+  }
+  return s;
+}
+
+// The magnitude of `value` through one section. Sets `nonzero` to whether
+// anything but zeros was written, so the caller knows whether a sign belongs.
+std::string FormatMagnitude(const Decimal& value, const NumSection& section, bool& nonzero) {
+  const std::vector<NumItem>& items = section.items;
+  const std::size_t point = section.point;
+  const std::vector<std::size_t>& int_slots = section.int_slots;
+  const std::size_t first_zero = section.first_zero;
+  const bool grouping = section.grouping;
+  const int scale_commas = section.scale_commas;
+  const int frac_places = section.frac_places;
+  const int min_frac = section.min_frac;
 
   Decimal v = value;
   v.negative = false;
@@ -230,52 +254,54 @@ std::vector<DateToken> ParseDateMask(std::string_view mask) {
   return tokens;
 }
 
-std::string TwoDigits(int v) {
-  char buf[16];
-  std::snprintf(buf, sizeof buf, "%02d", v);
-  return buf;
+void AppendNumber(std::string& out, int v, int width) {
+  if (v >= 0 && v < 100 && (width >= 2 || v >= 10)) {
+    out += static_cast<char>('0' + v / 10);
+    out += static_cast<char>('0' + v % 10);
+  } else if (v >= 0 && v < 10) {
+    out += static_cast<char>('0' + v);
+  } else {
+    char buf[16];
+    const auto end = std::to_chars(buf, buf + sizeof buf, v).ptr;  // "%02d" and "%d" agree from here on
+    out.append(buf, end);
+  }
 }
 
-std::string FormatDateWith(const Date& d, std::string_view mask) {
-  const std::vector<DateToken> tokens = ParseDateMask(mask);
-  bool twelve_hour = false;
-  for (const auto& t : tokens) twelve_hour = twelve_hour || t.kind == DateToken::kAmPm;
-  auto number = [](int v, int width) { return width >= 2 ? TwoDigits(v) : std::to_string(v); };
-  std::string out;
+void AppendDate(std::string& out, const Date& d, const std::vector<DateToken>& tokens, bool twelve_hour) {
   for (const auto& t : tokens) {
     switch (t.kind) {
       case DateToken::kLiteral: out += t.text; break;
       case DateToken::kDay:
         if (t.width <= 2) {
-          out += number(d.Day(), t.width);
+          AppendNumber(out, d.Day(), t.width);
         } else {
           out += WeekdayName(d.Weekday(), t.width == 3);
         }
         break;
       case DateToken::kMonth:
         if (t.width <= 2) {
-          out += number(d.Month(), t.width);
+          AppendNumber(out, d.Month(), t.width);
         } else {
           out += MonthName(d.Month(), t.width == 3);
         }
         break;
       case DateToken::kYear:
         if (t.width == 1) {
-          out += std::to_string(d.DayOfYear());
+          AppendNumber(out, d.DayOfYear(), 1);
         } else if (t.width == 2) {
-          out += TwoDigits(d.Year() % 100);
+          AppendNumber(out, d.Year() % 100, 2);
         } else {
-          out += std::to_string(d.Year());
+          AppendNumber(out, d.Year(), 1);
         }
         break;
       case DateToken::kHour: {
         int h = d.Hour();
         if (twelve_hour) h = h % 12 == 0 ? 12 : h % 12;
-        out += number(h, t.width);
+        AppendNumber(out, h, t.width);
         break;
       }
-      case DateToken::kMinute: out += number(d.Minute(), t.width); break;
-      case DateToken::kSecond: out += number(d.Second(), t.width); break;
+      case DateToken::kMinute: AppendNumber(out, d.Minute(), t.width); break;
+      case DateToken::kSecond: AppendNumber(out, d.Second(), t.width); break;
       case DateToken::kAmPm: {
         const bool pm = d.Hour() >= 12;
         if (t.text.size() == 3) {  // A/P
@@ -287,21 +313,57 @@ std::string FormatDateWith(const Date& d, std::string_view mask) {
       }
     }
   }
-  return out;
 }
 
-}  // namespace
+// ---- masks compiled once ---------------------------------------------------
 
-std::string GroupThousands(std::string_view digits) {
-  std::string out;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
-    out += digits[i];
+// A mask as the formatting needs it. Writers format every record through a
+// handful of fixed masks, so each is parsed once and kept.
+struct CompiledMask {
+  bool date = false;
+  std::vector<DateToken> tokens;  // date masks
+  bool twelve_hour = false;
+  std::vector<std::string> sections;  // number masks
+  std::vector<NumSection> parsed;     // one per section
+};
+
+bool ScanIsDateMask(std::string_view mask);
+
+CompiledMask Compile(std::string_view mask) {
+  CompiledMask m;
+  m.date = ScanIsDateMask(mask);
+  if (m.date) {
+    m.tokens = ParseDateMask(mask);
+    for (const auto& t : m.tokens) m.twelve_hour = m.twelve_hour || t.kind == DateToken::kAmPm;
+  } else {
+    m.sections = SplitSections(mask);
+    for (const std::string& section : m.sections) m.parsed.push_back(CompileNumberSection(section));
   }
+  return m;
+}
+
+struct MaskHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
+const CompiledMask& Compiled(std::string_view mask) {
+  // Bounded so that masks built from data cannot grow it without end.
+  constexpr std::size_t kMaxMasks = 256;
+  thread_local std::unordered_map<std::string, CompiledMask, MaskHash, std::equal_to<>> cache;
+  auto it = cache.find(mask);
+  if (it != cache.end()) return it->second;
+  if (cache.size() >= kMaxMasks) cache.clear();
+  return cache.emplace(std::string(mask), Compile(mask)).first->second;
+}
+
+std::string FormatDateWith(const Date& d, const CompiledMask& mask) {
+  std::string out;
+  AppendDate(out, d, mask.tokens, mask.twelve_hour);
   return out;
 }
 
-bool IsDateMask(std::string_view mask) {
+bool ScanIsDateMask(std::string_view mask) {
   bool date = false;
   ScanMask(
       mask, [](std::string_view) {},
@@ -321,17 +383,30 @@ bool IsDateMask(std::string_view mask) {
   return date;
 }
 
+}  // namespace
+
+std::string GroupThousands(std::string_view digits) {
+  std::string out;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) out += ',';
+    out += digits[i];
+  }
+  return out;
+}
+
+bool IsDateMask(std::string_view mask) { return Compiled(mask).date; }
+
 std::string FormatNumber(const Decimal& value, std::string_view mask) {
   if (mask.empty()) return value.PlainText();
-  if (IsDateMask(mask)) return FormatDateWith(Date::FromSerial(value.ToDouble()), mask);
-  const std::vector<std::string> sections = SplitSections(mask);
-  auto section = [&](std::size_t k) -> const std::string* {
-    return k < sections.size() && !sections[k].empty() ? &sections[k] : nullptr;
+  const CompiledMask& m = Compiled(mask);
+  if (m.date) return FormatDateWith(Date::FromSerial(value.ToDouble()), m);
+  auto section = [&](std::size_t k) -> const NumSection* {
+    return k < m.sections.size() && !m.sections[k].empty() ? &m.parsed[k] : nullptr;
   };
   bool nonzero = false;
   if (value.IsZero() && section(2)) return FormatMagnitude(value, *section(2), nonzero);
   if (value.negative && section(1)) return FormatMagnitude(value, *section(1), nonzero);
-  std::string out = FormatMagnitude(value, sections[0], nonzero);
+  std::string out = FormatMagnitude(value, m.parsed[0], nonzero);
   return value.negative && nonzero ? "-" + out : out;
 }
 
@@ -345,8 +420,9 @@ std::string Format(std::int64_t value, std::string_view mask) { return FormatNum
 
 std::string Format(const Date& value, std::string_view mask) {
   if (mask.empty()) return CStr(value);
-  if (!IsDateMask(mask)) return FormatNumber(Decimal::FromDouble(value.Serial()), mask);
-  return FormatDateWith(value, mask);
+  const CompiledMask& m = Compiled(mask);
+  if (!m.date) return FormatNumber(Decimal::FromDouble(value.Serial()), mask);
+  return FormatDateWith(value, m);
 }
 
 std::string Format(std::string_view text, std::string_view mask) {

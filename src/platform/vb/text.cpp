@@ -114,7 +114,9 @@ std::string PadRight(std::string_view s, std::size_t width) {
 
 std::string PadLeft(std::string_view s, std::size_t width) {
   if (s.size() >= width) return std::string(s.substr(0, width));
-  return std::string(width - s.size(), ' ') + std::string(s);
+  std::string out(width, ' ');
+  out.replace(width - s.size(), s.size(), s);
+  return out;
 }
 
 bool EqualsNoCase(std::string_view a, std::string_view b) {

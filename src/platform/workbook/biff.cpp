@@ -9,8 +9,8 @@
 namespace qvl::workbook::detail {
 
 void ByteWriter::U16(std::uint16_t v) {
-  bytes_.push_back(static_cast<std::uint8_t>(v));
-  bytes_.push_back(static_cast<std::uint8_t>(v >> 8));
+  const std::uint8_t le[2] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8)};
+  bytes_.insert(bytes_.end(), le, le + 2);
 }
 
 void ByteWriter::U32(std::uint32_t v) {

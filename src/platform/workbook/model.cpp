@@ -1,5 +1,6 @@
 #include "platform/workbook/model.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -45,7 +46,11 @@ Cell& SheetData::At(int row, int column) {
   if (row < 1 || row > kMaxRows || column < 1 || column > kMaxColumns) throw std::out_of_range("cell outside the sheet");
   if (rows.size() < static_cast<std::size_t>(row)) rows.resize(static_cast<std::size_t>(row));
   auto& cells = rows[static_cast<std::size_t>(row) - 1].cells;
-  if (cells.size() < static_cast<std::size_t>(column)) cells.resize(static_cast<std::size_t>(column));
+  if (cells.size() < static_cast<std::size_t>(column)) {
+    // Rows are mostly filled left to right, a cell at a time: grow in steps.
+    if (cells.capacity() < static_cast<std::size_t>(column)) cells.reserve(std::max<std::size_t>(column, 8));
+    cells.resize(static_cast<std::size_t>(column));
+  }
   Cell& c = cells[static_cast<std::size_t>(column) - 1];
   if (!c.Exists()) c.style = InheritedStyle(row, column);
   return c;

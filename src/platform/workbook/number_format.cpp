@@ -3,6 +3,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/vb/date.h"
@@ -440,11 +443,41 @@ bool FromSerial(double serial, SerialDate& out) {
   return true;
 }
 
-bool IsDateFormat(std::string_view mask) { return Tokenize(Sections(mask)[0]).isDate; }
+namespace {
+
+// A mask split and tokenized once: a sheet formats every cell of a column
+// through the same few masks.
+struct CompiledFormat {
+  std::size_t sectionCount = 0;
+  std::vector<Parsed> parsed;  // one per section
+};
+
+struct MaskHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+};
+
+const CompiledFormat& Compiled(std::string_view mask) {
+  constexpr std::size_t kMaxMasks = 256;  // masks come from files too: keep the cache bounded
+  thread_local std::unordered_map<std::string, CompiledFormat, MaskHash, std::equal_to<>> cache;
+  auto it = cache.find(mask);
+  if (it != cache.end()) return it->second;
+  if (cache.size() >= kMaxMasks) cache.clear();
+  CompiledFormat f;
+  for (std::string_view section : Sections(mask)) f.parsed.push_back(Tokenize(section));
+  f.sectionCount = f.parsed.size();
+  return cache.emplace(std::string(mask), std::move(f)).first->second;
+}
+
+}  // namespace
+
+bool IsDateFormat(std::string_view mask) { return Compiled(mask).parsed[0].isDate; }
 
 std::string GeneralNumber(double value) {
   if (value == 0 || !std::isfinite(value)) return "0";
   constexpr std::size_t kWidth = 11;
+  // Whole numbers of up to 11 characters are their own digits.
+  if (value == std::floor(value) && std::fabs(value) < 1e10) return std::to_string(static_cast<std::int64_t>(value));
   double a = std::fabs(value);
   std::string plain = vb::Decimal::FromDouble(value).PlainText();
   if (plain.size() <= kWidth) return plain;
@@ -469,31 +502,31 @@ std::string GeneralNumber(double value) {
 
 std::string FormatNumber(double value, std::string_view mask) {
   if (!std::isfinite(value)) return "#NUM!";
-  auto sections = Sections(mask);
+  const CompiledFormat& format = Compiled(mask);
   std::size_t index = 0;
-  if (sections.size() >= 3 && value == 0) {
+  if (format.sectionCount >= 3 && value == 0) {
     index = 2;
-  } else if (sections.size() >= 2 && value < 0) {
+  } else if (format.sectionCount >= 2 && value < 0) {
     index = 1;
   }
-  Parsed p = Tokenize(sections[index]);
+  const Parsed& p = format.parsed[index];
   if (p.toks.empty()) return "";
   if (p.isDate) return RenderDate(value, p);
   return RenderNumber(value, p, index == 0);
 }
 
 std::string FormatText(std::string_view text, std::string_view mask) {
-  auto sections = Sections(mask);
-  std::string_view section;
-  if (sections.size() >= 4) {
-    section = sections[3];
-  } else if (sections.size() == 1 && Tokenize(sections[0]).hasAt) {
-    section = sections[0];
+  const CompiledFormat& format = Compiled(mask);
+  const Parsed* section = nullptr;
+  if (format.sectionCount >= 4) {
+    section = &format.parsed[3];
+  } else if (format.sectionCount == 1 && format.parsed[0].hasAt) {
+    section = &format.parsed[0];
   } else {
     return std::string(text);
   }
   std::string out;
-  for (const auto& t : Tokenize(section).toks) {
+  for (const auto& t : section->toks) {
     switch (t.kind) {
       case Tok::Literal:
         out += t.text;

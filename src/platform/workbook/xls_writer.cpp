@@ -192,12 +192,13 @@ void WriteStyles(ByteWriter& out) {
   }
 }
 
+// The texts are the cells' own: the table lives only while the book is written.
 struct SharedStrings {
-  std::vector<std::string> strings;
-  std::unordered_map<std::string, std::uint32_t> index;
+  std::vector<std::string_view> strings;
+  std::unordered_map<std::string_view, std::uint32_t> index;
   std::uint32_t total = 0;
 
-  std::uint32_t Add(const std::string& s) {
+  std::uint32_t Add(std::string_view s) {
     ++total;
     auto [it, added] = index.emplace(s, static_cast<std::uint32_t>(strings.size()));
     if (added) strings.push_back(s);
@@ -463,7 +464,8 @@ class SheetWriter {
     for (int r : rows) {
       const Row& row = sheet_.rows[static_cast<std::size_t>(r)];
       auto [first, last] = ColumnSpan(row);
-      ByteWriter b;
+      ByteWriter& b = scratch_;
+      b.bytes().clear();
       b.U16(static_cast<std::uint16_t>(r));
       b.U16(static_cast<std::uint16_t>(first));
       b.U16(static_cast<std::uint16_t>(last));
@@ -513,7 +515,8 @@ class SheetWriter {
         ++c;
         continue;
       }
-      ByteWriter b;
+      ByteWriter& b = scratch_;  // one record body at a time, its storage kept
+      b.bytes().clear();
       switch (cell.kind) {
         case CellKind::Text:
           CellHeader(b, row, c, cell);
@@ -622,6 +625,7 @@ class SheetWriter {
   const SheetData& sheet_;
   const StylePlan& plan_;
   const SharedStrings& sst_;
+  ByteWriter scratch_;
   bool active_;
   std::vector<int> rowList_;
 };
@@ -713,6 +717,11 @@ std::vector<std::uint8_t> BuildWorkbookStream(BookData& book) {
   }
   StylePlan plan = PlanStyles(book);
   SharedStrings sst;
+  std::size_t cells = 0;
+  for (const auto& sheet : book.sheets) {
+    for (const Row& row : sheet->rows) cells += row.cells.size();
+  }
+  sst.index.reserve(cells);
   for (const auto& sheet : book.sheets) {
     for (const Row& row : sheet->rows) {
       for (const Cell& c : row.cells) {
@@ -722,6 +731,7 @@ std::vector<std::uint8_t> BuildWorkbookStream(BookData& book) {
   }
 
   ByteWriter out;
+  out.bytes().reserve(cells * 12 + (std::size_t{1} << 16));  // about what a cell takes, plus the globals
   std::vector<std::size_t> offsetFields;
   WriteGlobals(out, book, plan, sst, offsetFields);
   for (std::size_t i = 0; i < book.sheets.size(); ++i) {

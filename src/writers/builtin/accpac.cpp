@@ -76,8 +76,8 @@ std::string CreditForm(vb::Currency negated) { return vb::PadLeft(negated.ToText
 
 std::string AmountText(const RunState& run) {
   if (run.curSumLoaded) return vb::PadLeft(run.SumAmount, kAmountWidth);
-  const vb::Currency debit = vb::AmountOf(run.curRec.debits());
-  const vb::Currency credit = vb::AmountOf(run.curRec.credits());
+  const vb::Currency debit = vb::AmountOf(run.curRec.View(InputRecord::kDebits));
+  const vb::Currency credit = vb::AmountOf(run.curRec.View(InputRecord::kCredits));
   if (!debit.IsZero() && !credit.IsZero()) {
     // One amount column: a two-sided record writes its net, so the journal
     // agrees with the reported balance.
@@ -86,6 +86,33 @@ std::string AmountText(const RunState& run) {
   }
   if (!debit.IsZero()) return run.curRec.debits();
   return CreditForm(-credit);
+}
+
+// The texts that follow from the record's date alone. An export's records
+// mostly share one date, so the texts of the last good date are kept.
+void DatedTexts(const std::string& date, AccPacNewLine& line) {
+  thread_local std::string lastDate;
+  thread_local AccPacNewLine last;
+  if (!lastDate.empty() && date == lastDate) {
+    line.dateText = last.dateText;
+    line.description = last.description;
+    line.reference = last.reference;
+    return;
+  }
+  line.dateText = SlashedDate(date);
+  // Month and year from the record's date with its four-digit year; a date
+  // that is no date is written as the text stands.
+  const std::optional<vb::Date> recordDate = vb::DateFromYyyymmdd(date);
+  const auto part = [&](std::string_view mask) {
+    return recordDate ? vb::Format(*recordDate, mask) : vb::Format(line.dateText, mask);
+  };
+  const std::string year = part("yyyy");
+  line.description = vb::Trim(vb::Left("RES. SALARIES " + part("mmmm") + ", " + year, 35));
+  line.reference = vb::Trim(vb::Left("NG-" + year + "-" + part("mm"), 25));
+  if (recordDate) {
+    lastDate = date;
+    last = line;
+  }
 }
 
 AccPacNewLine BuildAccPacNewLine(QvLedgerloom& w) {
@@ -99,15 +126,7 @@ AccPacNewLine BuildAccPacNewLine(QvLedgerloom& w) {
   AccPacNewLine line;
   line.entryNumber = std::to_string(run.RecCount * 10);
   line.account = vb::Trim(vb::Left(run.curRec.account(), 15));
-  line.dateText = SlashedDate(date);
-  // Month and year from the record's date with its four-digit year; a date
-  // that is no date is written as the text stands.
-  const std::optional<vb::Date> recordDate = vb::DateFromYyyymmdd(date);
-  const auto part = [&](std::string_view mask) {
-    return recordDate ? vb::Format(*recordDate, mask) : vb::Format(line.dateText, mask);
-  };
-  line.description = vb::Trim(vb::Left("RES. SALARIES " + part("mmmm") + ", " + part("yyyy"), 35));
-  line.reference = vb::Trim(vb::Left("NG-" + part("yyyy") + "-" + part("mm"), 25));
+  DatedTexts(date, line);
   line.amount = AmountText(run);
   const std::string month = vb::Mid(date, 5, 2);
   // (Built from a character: GCC 12 warns falsely at -O2 on a short literal here.)

@@ -126,6 +126,50 @@ TEST_F(NumberedFilesTest, AFinalFragmentCountsOnlyWhenItLacksNoMoreThanItsLineEn
   }
 }
 
+// Inputs run to hundreds of megabytes and are not held whole: line ends that
+// straddle any power-of-two offset, a line longer than a megabyte, and
+// records far apart must read as they would from a small file.
+TEST_F(NumberedFilesTest, ALongInputReadsTheSameWhereverItsLineEndsFall) {
+  for (int power = 12; power <= 22; power += 2) {
+    for (const std::string lineEnd : {"\r\n", "\r", "\n"}) {
+      SCOPED_TRACE(std::to_string(power) + " " + std::to_string(lineEnd.size()) + std::to_string(lineEnd[0]));
+      const std::size_t at = (std::size_t{1} << power) - 1;  // where the line end's first byte lands
+      const std::string first(at, 'x');
+      const std::string longLine((std::size_t{3} << 20) / 2, 'y');
+      OpenText(first + lineEnd + "short" + lineEnd + longLine + lineEnd + "\r\n" + "last");
+      Values seen;
+      while (auto line = files_.ReadLine(1)) seen.push_back(*line);
+      EXPECT_EQ(seen, (Values{first, "short", longLine, "", "last"}));
+      EXPECT_EQ(files_.LineNumber(1), 5);
+      EXPECT_TRUE(files_.Eof(1));
+    }
+  }
+}
+
+TEST_F(NumberedFilesTest, RecordsOfALongInputAreFoundByNumberInAnyOrder) {
+  constexpr std::int64_t kCount = 40000;  // about 3.5 MB
+  std::string bytes;
+  auto record = [](std::int64_t n) { return Record(static_cast<char>('A' + n % 26)).replace(0, 8, std::to_string(10000000 + n)); };
+  for (std::int64_t n = 1; n <= kCount; ++n) bytes += record(n);
+  OpenRecords(bytes + std::string(87, 'Z'));  // and a last record without its line end
+  EXPECT_EQ(files_.RecordCount(1), kCount + 1);
+  std::string rec;
+  std::int64_t read = 0;
+  while (files_.GetRecord(1, rec)) {
+    ++read;
+    if (read <= kCount && rec != record(read)) ADD_FAILURE() << "record " << read;
+  }
+  EXPECT_EQ(read, kCount + 1);
+  EXPECT_EQ(rec, std::string(87, 'Z') + "\r\n");
+  for (std::int64_t n : {kCount, std::int64_t{1}, kCount / 2, kCount / 2 - 1, kCount - 11781, std::int64_t{2}}) {
+    ASSERT_TRUE(files_.GetRecord(1, n, rec));
+    EXPECT_EQ(rec, record(n));
+    EXPECT_EQ(files_.LineNumber(1), n);
+  }
+  ASSERT_TRUE(files_.GetRecord(1, rec));
+  EXPECT_EQ(rec, record(3));
+}
+
 TEST_F(NumberedFilesTest, BadNumbersModesAndPathsAreRefusedWithTheRuntimeNumbers) {
   fs::create_directory(dir_ / "exports");
   std::string s;

@@ -32,6 +32,24 @@ TEST(Currency, ParsingAndPlainTextAreExactDecimal) {
   EXPECT_EQ(CCur(0.1 + 0.2), CCur("0.3"));
 }
 
+TEST(Currency, AmountTextIsReadExactlyAtEveryLengthAndPlaceCount) {
+  // Around the lengths where plain amounts and the general reader part ways.
+  const std::pair<const char*, std::int64_t> rows[] = {
+      {"99999999999999.9999", 999999999999999999},   {"123456789012345", 1234567890123450000},
+      {"-922337203685477.5808", INT64_MIN},           {"00000000000000000001.5", 15000},
+      {"1.00005", 10000},                             {"1.00015", 10002},
+      {"-0", 0},                                      {"\t-7.25\t", -72500},
+      {"+.0001", 1},                                  {"   2500.", 25000000},
+      {"          1.25", 12500},                      {"8.00       ", 80000}};
+  for (const auto& [text, raw] : rows) {
+    EXPECT_EQ(AmountOf(text), Currency::FromRaw(raw)) << text;
+    EXPECT_EQ(CCur(text), Currency::FromRaw(raw)) << text;
+  }
+  EXPECT_FALSE(TryCCur("922337203685477.5808").has_value());
+  EXPECT_FALSE(TryCCur("- 5").has_value());
+  EXPECT_FALSE(TryCCur("5 .").has_value());
+}
+
 TEST(Currency, TextThatIsNotANumberIsATypeMismatchOrCountsAsZero) {
   for (const char* text : {"", " ", "abc", ".", "-", "$", "12abc", "1.2.3", "500-100", "1 2", ",5", "12-"}) {
     EXPECT_FALSE(TryCCur(text).has_value()) << text;
