@@ -183,7 +183,7 @@ void NuVisionEntry(QvLedgerloom& w) {
   } else {
     std::vector<NuVLine> lines = ReadLines(w);
     // Bank lines first, each group in export order.
-    std::ranges::stable_partition(lines, &NuVLine::IsBank);
+    std::stable_partition(lines.begin(), lines.end(), [](const NuVLine& l) { return l.IsBank(); });
     for (const NuVLine& line : lines) WriteRegularRows(w, s, *map, line);
   }
   s.sheet.Columns().AutoFit();
