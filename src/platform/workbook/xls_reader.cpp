@@ -138,7 +138,9 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream) {
       case rec::kEof:
         if (g.byteStrings) {
           CodePage page(g.codePage);
-          auto decode = [&](std::string& s) { s = page.Decode(std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size())); };
+          auto decode = [&](std::string& s) {
+            s = page.Decode(std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()));
+          };
           for (auto& [id, format] : g.formats) decode(format);
           for (SheetEntry& sheet : g.sheets) decode(sheet.name);
         }
@@ -273,14 +275,16 @@ class SheetReader {
  public:
   SheetReader(std::span<const std::uint8_t> stream, const Globals& g, StyleMap& styles, SheetData& sheet,
               Budget& budget)
-      : stream_(stream), g_(g), styles_(styles), sheet_(sheet), budget_(budget), page_(g.codePage) {}
+      : stream_(stream), g_(g), styles_(styles), sheet_(sheet), budget_(budget), page_(g.byteStrings ? g.codePage : 1252) {}
 
   void Read(std::uint32_t offset) {
     if (offset >= stream_.size()) throw FormatError("a sheet lies outside the workbook");
     RecordCursor cursor(stream_, offset);
     RecordView r;
     if (!cursor.Next(r)) throw FormatError("the file is truncated");
-    if (CheckBof(r, 0x0010) != (g_.byteStrings ? kBiff5 : kBiff8)) throw FormatError("the workbook's structure is damaged");
+    if (CheckBof(r, 0x0010) != (g_.byteStrings ? kBiff5 : kBiff8)) {
+      throw FormatError("the workbook's structure is damaged");
+    }
     int nested = 0;  // charts and other objects embedded in the sheet
     for (;;) {
       if (!cursor.Next(r)) throw FormatError("the file is truncated");
