@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "../scratch_drive.h"
+#include "scratch_drive.h"
 #include "engine/call_patterns.h"
 #include "engine/packages.h"
 #include "platform/dialogs/dialogs.h"

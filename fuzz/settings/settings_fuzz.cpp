@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "../scratch_drive.h"
+#include "scratch_drive.h"
 #include "platform/dialogs/dialogs.h"
 #include "platform/dialogs/scripted_dialogs.h"
 #include "window/company_settings.h"
