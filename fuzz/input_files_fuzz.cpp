@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/input_record.h"
+#include "scratch_drive.h"
 #include "platform/files/numbered_files.h"
 #include "platform/paths/paths.h"
 #include "platform/vb/error.h"
@@ -22,13 +23,7 @@ using qvl::files::FileTable;
 
 constexpr const char* kInput = "f:\\INPUT.TXT";
 
-#define CHECK(cond)                                                  \
-  do {                                                               \
-    if (!(cond)) {                                                   \
-      std::fprintf(stderr, "check failed: %s (line %d)\n", #cond, __LINE__); \
-      std::abort();                                                  \
-    }                                                                \
-  } while (0)
+#define CHECK QVL_FUZZ_CHECK
 
 // The folder that drive f: stands for; never freed, so the exit handler that
 // removes it cannot outlive it.

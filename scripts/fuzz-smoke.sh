@@ -21,3 +21,5 @@ run() {  # run TARGET SEED_FOLDER
 }
 run fuzz_input_files "$root/fuzz/seeds"
 run fuzz_workbook_reader "$root/fuzz/workbook/seeds"
+run fuzz_settings_file "$root/fuzz/settings/seeds"
+run fuzz_package_run "$root/fuzz/run/seeds"

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cstring>
+
+#include <iconv.h>
 
 #include "platform/vb/cp1252.h"
 
@@ -108,6 +111,58 @@ std::string ReadUnicodeString(DataReader& in, bool shortLength) {
   in.Skip(std::min<std::size_t>(static_cast<std::size_t>(runs) * 4, in.remaining()));
   in.Skip(std::min<std::size_t>(ext, in.remaining()));
   return vb::FromUtf16(wide);
+}
+
+CodePage::CodePage(std::uint16_t id) {
+  // 367 is US-ASCII, 32769 the Windows code page as early versions wrote it.
+  if (id == 1252 || id == 367 || id == 32769) return;
+  std::string name = id == 32768 ? "MACINTOSH" : "CP" + std::to_string(id);
+  iconv_t cd = iconv_open("UTF-16LE", name.c_str());
+  // An unknown code page: only its ASCII characters are certain.
+  windows1252_ = false;
+  if (cd != reinterpret_cast<iconv_t>(-1)) converter_ = cd;
+}
+
+CodePage::~CodePage() {
+  if (converter_) iconv_close(static_cast<iconv_t>(converter_));
+}
+
+std::string CodePage::Decode(std::span<const std::uint8_t> bytes) const {
+  if (windows1252_) return std::string(bytes.begin(), bytes.end());
+  std::u16string wide;
+  if (!converter_) {
+    for (std::uint8_t b : bytes) wide.push_back(b < 0x80 ? b : u'?');
+    return vb::FromUtf16(wide);
+  }
+  iconv_t cd = static_cast<iconv_t>(converter_);
+  iconv(cd, nullptr, nullptr, nullptr, nullptr);
+  std::vector<char> in(bytes.begin(), bytes.end());
+  char* from = in.data();
+  std::size_t fromLeft = in.size();
+  std::vector<char> out(in.size() * 4 + 8);
+  while (fromLeft > 0) {
+    char* to = out.data();
+    std::size_t toLeft = out.size();
+    const std::size_t before = fromLeft;
+    const bool failed = iconv(cd, &from, &fromLeft, &to, &toLeft) == static_cast<std::size_t>(-1);
+    const bool full = failed && errno == E2BIG;
+    for (char* c = out.data(); c + 1 < to; c += 2) {
+      wide.push_back(static_cast<char16_t>(static_cast<std::uint8_t>(c[0]) | static_cast<std::uint8_t>(c[1]) << 8));
+    }
+    if (failed && fromLeft > 0 && (!full || fromLeft == before)) {
+      // A byte the code page does not define, or a character cut short.
+      wide.push_back(u'?');
+      ++from;
+      --fromLeft;
+      iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    }
+  }
+  return vb::FromUtf16(wide);
+}
+
+std::string CodePage::Read(DataReader& in, bool shortLength) const {
+  std::size_t count = shortLength ? in.U8() : in.U16();
+  return Decode(in.Bytes(count));
 }
 
 bool ContinuedReader::NextPart() {

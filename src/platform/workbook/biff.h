@@ -95,6 +95,26 @@ class DataReader {
 // Reads an XLUnicodeString (or the short form) that lies within one record.
 std::string ReadUnicodeString(DataReader& in, bool shortLength = false);
 
+// The byte strings of Excel 5.0/95 workbooks, in the code page their
+// CODEPAGE record names (Windows-1252 when there is none). Characters
+// without a Windows-1252 form, and bytes the code page does not define,
+// become "?".
+class CodePage {
+ public:
+  explicit CodePage(std::uint16_t id = 1252);
+  ~CodePage();
+  CodePage(const CodePage&) = delete;
+  CodePage& operator=(const CodePage&) = delete;
+
+  std::string Decode(std::span<const std::uint8_t> bytes) const;
+  // A string of a 1-byte (`shortLength`) or 2-byte length and its bytes.
+  std::string Read(DataReader& in, bool shortLength = false) const;
+
+ private:
+  bool windows1252_ = true;
+  void* converter_ = nullptr;  // iconv_t, when the code page is another one
+};
+
 // A record body followed by its CONTINUE records, read as one run of bytes,
 // except that where a string's characters cross into the next record that
 // record starts with a fresh option byte (and may switch the character width).

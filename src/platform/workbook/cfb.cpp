@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <initializer_list>
 #include <string_view>
 
 #include "platform/vb/text.h"
@@ -157,23 +158,18 @@ class CompoundReader {
     ReadFat();
   }
 
-  std::vector<std::uint8_t> Stream(std::string_view wanted) {
+  // The first of the `wanted` streams the file holds.
+  std::vector<std::uint8_t> Stream(std::initializer_list<std::string_view> wanted) {
     auto dir = ReadChain(GetU32(file_, 48), kNoLimit);
     std::size_t entries = dir.size() / 128;
     std::size_t found = entries;
-    bool oldBook = false;
-    for (std::size_t i = 0; i < entries; ++i) {
-      std::span<const std::uint8_t> e(dir.data() + 128 * i, 128);
-      if (e[66] != 2) continue;
-      std::string name = EntryName(e);
-      if (vb::EqualsNoCase(name, wanted)) {
-        found = i;
-        break;
+    for (std::string_view name : wanted) {
+      for (std::size_t i = 0; i < entries && found == entries; ++i) {
+        std::span<const std::uint8_t> e(dir.data() + 128 * i, 128);
+        if (e[66] == 2 && vb::EqualsNoCase(EntryName(e), name)) found = i;
       }
-      if (vb::EqualsNoCase(name, "Book")) oldBook = true;
     }
     if (found == entries) {
-      if (oldBook) throw FormatError("it is an Excel 5.0/95 workbook, an older format than Excel 97-2003");
       throw FormatError("it is a compound document without a workbook (perhaps another Office document)");
     }
     std::span<const std::uint8_t> e(dir.data() + 128 * found, 128);
@@ -274,17 +270,22 @@ class CompoundReader {
 
 std::vector<std::uint8_t> ReadWorkbookStream(std::span<const std::uint8_t> file) {
   if (file.size() >= 4 && file[0] == 'P' && file[1] == 'K' && file[2] == 3 && file[3] == 4) {
-    throw FormatError("it is a zip archive (an Excel 2007 or later .xlsx workbook?), not an Excel 97-2003 workbook");
+    throw FormatError("it is a zip archive (an Excel 2007 or later .xlsx workbook?), not an Excel 97-2003 or 5.0/95 workbook");
+  }
+  // Excel 4.0 and earlier wrote the workbook's records as the whole file.
+  if (file.size() >= 4 && file[0] == 0x09 && (file[1] == 0x00 || file[1] == 0x02 || file[1] == 0x04 || file[1] == 0x08)) {
+    throw FormatError("it is a workbook of an older format than Excel 5.0/95");
   }
   if (file.size() < kSector || !std::equal(kSignature.begin(), kSignature.end(), file.begin())) {
-    throw FormatError("it is not an Excel 97-2003 workbook");
+    throw FormatError("it is not an Excel workbook");
   }
   std::uint16_t shift = GetU16(file, 30);
   if (GetU16(file, 28) != 0xFFFE || (shift != 9 && shift != 12) || GetU16(file, 32) != 6) {
     throw FormatError("its compound document header is damaged");
   }
   if (file.size() < (std::size_t{1} << shift)) throw FormatError("the file is truncated");
-  return CompoundReader(file).Stream("Workbook");
+  // Excel 97 can also save both streams in one file: the newer one holds all.
+  return CompoundReader(file).Stream({"Workbook", "Book"});
 }
 
 }  // namespace qvl::workbook::detail

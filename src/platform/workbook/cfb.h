@@ -14,9 +14,10 @@ namespace qvl::workbook::detail {
 // shorter than 4096 bytes are padded with zeros after their last record.
 std::vector<std::uint8_t> WriteCompoundFile(std::span<const std::uint8_t> workbook);
 
-// The "Workbook" stream of a compound file. Throws FormatError for anything
-// else (a zip-based .xlsx, a text file, a damaged or truncated container, an
-// older workbook that keeps its data in a "Book" stream).
+// The workbook stream of a compound file: "Workbook" (Excel 97-2003), else
+// "Book" (Excel 5.0/95). Throws FormatError for anything else (a zip-based
+// .xlsx, a text file, a damaged or truncated container, an Excel 4.0 or
+// older workbook, whose records are the whole file).
 std::vector<std::uint8_t> ReadWorkbookStream(std::span<const std::uint8_t> file);
 
 }  // namespace qvl::workbook::detail

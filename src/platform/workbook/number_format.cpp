@@ -488,11 +488,13 @@ std::string GeneralNumber(double value) {
     if (r != "0") return r;
   }
   int exp10 = static_cast<int>(std::floor(std::log10(a)));
-  vb::Decimal mantissa = vb::Decimal::FromDouble(a / std::pow(10.0, exp10)).RoundHalfAway(5);
-  if (mantissa.IntegerDigits().size() > 1) {
-    ++exp10;
-    mantissa = vb::Decimal::FromDouble(a / std::pow(10.0, exp10)).RoundHalfAway(5);
-  }
+  // Below 1E-300 the power of ten itself would underflow to 0: scale first.
+  auto mantissaOf = [a](int exp) {
+    double m = exp < -300 ? a * 1e300 / std::pow(10.0, exp + 300) : a / std::pow(10.0, exp);
+    return vb::Decimal::FromDouble(m).RoundHalfAway(5);
+  };
+  vb::Decimal mantissa = mantissaOf(exp10);
+  if (mantissa.IntegerDigits().size() > 1) mantissa = mantissaOf(++exp10);
   std::string text(value < 0 ? 1 : 0, '-');
   text += mantissa.PlainText();
   text += exp10 < 0 ? "E-" : "E+";

@@ -2,7 +2,7 @@
 // The spreadsheet layer: a small object model after the spreadsheet
 // application's own (Application, Workbooks, Workbook, Worksheets,
 // Worksheet, Range, Font, Border), saving and opening real Excel 97-2003
-// workbooks (.xls). Names and behaviour follow the application, so a
+// workbooks (.xls), and opening Excel 5.0/95 ones. Names and behaviour follow the application, so a
 // writer reads like its layout:
 //
 //   auto xlApp = workbook::Application::Create();

@@ -60,7 +60,7 @@ void LoadXlsFile(const std::filesystem::path& host, std::string_view shownPath, 
   auto refuse = [&](const std::string& reason) {
     return vb::Error(kApplicationError, "Cannot open \"" + std::string(shownPath) + "\": " + reason + ".");
   };
-  if (size > kMaxFileSize) throw refuse("it is far larger than any Excel 97-2003 workbook");
+  if (size > kMaxFileSize) throw refuse("it is far larger than any Excel workbook");
 
   const std::string bytes = files::ReadFileContents(host);
   try {

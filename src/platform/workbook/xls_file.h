@@ -25,7 +25,8 @@ void DecodeXls(std::span<const std::uint8_t> file, const std::shared_ptr<BookDat
 // the host's other failures as files::IoError numbers them (61 disk full).
 void SaveXlsFile(BookData& book, const std::filesystem::path& host);
 // Raises vb::Error: 53 for a missing file, 70/75 when it cannot be read,
-// 1004 naming `shownPath` when it is not a readable Excel 97-2003 workbook.
+// 1004 naming `shownPath` when it is not a readable Excel 97-2003 or 5.0/95
+// workbook.
 void LoadXlsFile(const std::filesystem::path& host, std::string_view shownPath, const std::shared_ptr<BookData>& book);
 
 }  // namespace qvl::workbook::detail

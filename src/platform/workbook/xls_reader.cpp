@@ -84,15 +84,29 @@ struct Globals {
   std::vector<std::string> strings;
   int activeTab = 0;
   bool date1904 = false;
+  // Excel 5.0/95 (BIFF5 and BIFF7): byte strings in the code page, no
+  // shared strings, formulas in an older token form.
+  bool byteStrings = false;
+  std::uint16_t codePage = 1252;
 };
 
-void CheckBof(const RecordView& r, std::uint16_t substream) {
-  if (r.id != rec::kBof || r.data.size() < 4) throw FormatError("it is not an Excel 97-2003 workbook");
+constexpr std::uint16_t kBiff5 = 0x0500, kBiff8 = 0x0600;
+
+// The BOF records of Excel 4.0 and earlier files.
+bool IsOldBof(std::uint16_t id) { return id == 0x0009 || id == 0x0209 || id == 0x0409; }
+
+// The version of the stream the BOF record begins.
+std::uint16_t CheckBof(const RecordView& r, std::uint16_t substream) {
+  constexpr const char* kTooOld = "it is a workbook of an older format than Excel 5.0/95";
+  if (IsOldBof(r.id)) throw FormatError(kTooOld);
+  if (r.id != rec::kBof || r.data.size() < 4) throw FormatError("it is not an Excel workbook");
   DataReader in(r.data);
   std::uint16_t version = in.U16();
   std::uint16_t type = in.U16();
-  if (version != 0x0600) throw FormatError("it is a workbook of an older format than Excel 97-2003");
+  if (version < kBiff5) throw FormatError(kTooOld);
+  if (version != kBiff5 && version != kBiff8) throw FormatError("it is a workbook of a format this program does not know");
   if (type != substream) throw FormatError("the workbook's structure is damaged");
+  return version;
 }
 
 std::vector<std::string> ReadSharedStrings(std::vector<std::span<const std::uint8_t>> parts) {
@@ -109,13 +123,31 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream) {
   RecordCursor cursor(stream, 0);
   RecordView r;
   if (!cursor.Next(r)) throw FormatError("the workbook is empty");
-  CheckBof(r, 0x0005);
+  g.byteStrings = CheckBof(r, 0x0005) == kBiff5;
+  // Byte strings are kept as they are until the code page is certain.
+  auto text = [&](DataReader& in, bool shortLength) {
+    if (!g.byteStrings) return ReadUnicodeString(in, shortLength);
+    auto length = shortLength ? in.U8() : in.U16();
+    auto bytes = in.Bytes(length);
+    return std::string(bytes.begin(), bytes.end());
+  };
   for (;;) {
     if (!cursor.Next(r)) throw FormatError("the file is truncated");
     DataReader in(r.data);
     switch (r.id) {
       case rec::kEof:
+        if (g.byteStrings) {
+          CodePage page(g.codePage);
+          auto decode = [&](std::string& s) {
+            s = page.Decode(std::span(reinterpret_cast<const std::uint8_t*>(s.data()), s.size()));
+          };
+          for (auto& [id, format] : g.formats) decode(format);
+          for (SheetEntry& sheet : g.sheets) decode(sheet.name);
+        }
         return g;
+      case rec::kCodePage:
+        g.codePage = in.U16();
+        break;
       case rec::kFilePass:
         throw FormatError("it is protected with a password");
       case rec::kWindow1:
@@ -136,7 +168,7 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream) {
       }
       case rec::kFormat: {
         std::uint16_t id = in.U16();
-        g.formats[id] = ReadUnicodeString(in);
+        g.formats[id] = text(in, g.byteStrings);
         break;
       }
       case rec::kXf: {
@@ -145,9 +177,17 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream) {
         x.format = in.U16();
         in.U16();
         x.horizontal = in.U8() & 0x07;
-        in.Skip(3);
-        std::uint32_t lines = in.U32();
-        for (int e = 0; e < 4; ++e) x.borders[static_cast<std::size_t>(e)] = (lines >> (4 * e)) & 0x0F;
+        if (g.byteStrings) {
+          // Left, right, top, bottom line styles, packed as Excel 5.0 packs them.
+          in.Skip(1);
+          std::uint32_t fill = in.U32(), lines = in.U32();
+          x.borders = {static_cast<std::uint8_t>((lines >> 3) & 7), static_cast<std::uint8_t>((lines >> 6) & 7),
+                       static_cast<std::uint8_t>(lines & 7), static_cast<std::uint8_t>((fill >> 22) & 7)};
+        } else {
+          in.Skip(3);
+          std::uint32_t lines = in.U32();
+          for (int e = 0; e < 4; ++e) x.borders[static_cast<std::size_t>(e)] = (lines >> (4 * e)) & 0x0F;
+        }
         g.xfs.push_back(x);
         break;
       }
@@ -156,11 +196,12 @@ Globals ReadGlobals(std::span<const std::uint8_t> stream) {
         s.offset = in.U32();
         in.U8();
         s.type = in.U8();
-        s.name = ReadUnicodeString(in, true);
+        s.name = text(in, true);
         g.sheets.push_back(std::move(s));
         break;
       }
       case rec::kSst:
+        if (g.byteStrings) break;
         g.strings = ReadSharedStrings(cursor.WithContinues(r));
         break;
       default:
@@ -234,14 +275,16 @@ class SheetReader {
  public:
   SheetReader(std::span<const std::uint8_t> stream, const Globals& g, StyleMap& styles, SheetData& sheet,
               Budget& budget)
-      : stream_(stream), g_(g), styles_(styles), sheet_(sheet), budget_(budget) {}
+      : stream_(stream), g_(g), styles_(styles), sheet_(sheet), budget_(budget), page_(g.byteStrings ? g.codePage : 1252) {}
 
   void Read(std::uint32_t offset) {
     if (offset >= stream_.size()) throw FormatError("a sheet lies outside the workbook");
     RecordCursor cursor(stream_, offset);
     RecordView r;
     if (!cursor.Next(r)) throw FormatError("the file is truncated");
-    CheckBof(r, 0x0010);
+    if (CheckBof(r, 0x0010) != (g_.byteStrings ? kBiff5 : kBiff8)) {
+      throw FormatError("the workbook's structure is damaged");
+    }
     int nested = 0;  // charts and other objects embedded in the sheet
     for (;;) {
       if (!cursor.Next(r)) throw FormatError("the file is truncated");
@@ -355,7 +398,7 @@ class SheetReader {
       case rec::kRString: {
         int row = in.U16(), col = in.U16();
         std::uint16_t xf = in.U16();
-        SetText(row, col, xf, ReadUnicodeString(in));
+        SetText(row, col, xf, g_.byteStrings ? page_.Read(in) : ReadUnicodeString(in));
         break;
       }
       case rec::kBlank: {
@@ -427,6 +470,8 @@ class SheetReader {
       DataReader v(value);
       SetNumber(row, col, xf, v.F64());
     }
+    // Excel 5.0/95 formulas are read by their results alone.
+    if (g_.byteStrings) return;
     if (auto rpn = DecodeFormula(rgce)) {
       sheet_.formulas[SheetData::FormulaKey(row + 1, col + 1)] = std::move(*rpn);
       c->hasFormula = true;
@@ -437,8 +482,15 @@ class SheetReader {
     if (!pendingString_) return;
     auto [row, col] = *pendingString_;
     pendingString_.reset();
-    ContinuedReader in(std::move(parts));
-    if (Cell* c = sheet_.Find(row + 1, col + 1)) c->text = in.ReadString();
+    std::string text;
+    if (g_.byteStrings) {
+      DataReader in(parts.front());
+      text = page_.Read(in);
+    } else {
+      ContinuedReader in(std::move(parts));
+      text = in.ReadString();
+    }
+    if (Cell* c = sheet_.Find(row + 1, col + 1)) c->text = std::move(text);
   }
 
   std::span<const std::uint8_t> stream_;
@@ -446,6 +498,7 @@ class SheetReader {
   StyleMap& styles_;
   SheetData& sheet_;
   Budget& budget_;
+  CodePage page_;
   std::optional<std::pair<int, int>> pendingString_;  // a formula whose text result comes next
 };
 

@@ -57,14 +57,23 @@ TEST(CompoundFile, RefusesFilesThatAreNotExcel97Workbooks) {
   EXPECT_NE(Refusal({}), "");
   EXPECT_NE(Refusal(RandomBytes(5000, 4)), "");
 
-  // An Excel 5.0/95 file keeps its data in a stream called "Book".
-  Bytes old = WriteCompoundFile(RandomBytes(5000, 5));
-  const std::size_t entry = 512 * (U32At(old, 48) + 1) + 128;
-  ASSERT_EQ(old[entry], 'W');
-  const char16_t* book = u"Book\0\0\0\0";
-  for (int i = 0; i < 8; ++i) old[entry + 2 * i] = static_cast<std::uint8_t>(book[i]);
-  old[entry + 64] = 10;
-  EXPECT_NE(Refusal(old).find("older"), std::string::npos);
+}
+
+TEST(CompoundFile, Excel95FilesKeepTheirStreamUnderAnotherName) {
+  // Excel 5.0/95 names the stream "Book"; a stream of any other name is no workbook.
+  const Bytes stream = RandomBytes(5000, 5);
+  for (const auto& [name, found] : {std::pair{u"Book\0\0\0\0", true}, {u"Boo\0\0\0\0\0", false}}) {
+    Bytes old = WriteCompoundFile(stream);
+    const std::size_t entry = 512 * (U32At(old, 48) + 1) + 128;
+    ASSERT_EQ(old[entry], 'W');
+    for (int i = 0; i < 8; ++i) old[entry + 2 * i] = static_cast<std::uint8_t>(name[i]);
+    old[entry + 64] = 10;
+    if (found) {
+      EXPECT_EQ(ReadWorkbookStream(old), stream);
+    } else {
+      EXPECT_NE(Refusal(old).find("without a workbook"), std::string::npos);
+    }
+  }
 }
 
 TEST(CompoundFile, DamagedOrTruncatedContainersFailCleanly) {

@@ -28,6 +28,10 @@ TEST(NumberFormat, NumbersThroughTheWritersMasks) {
       {1.0 / 3, "General", "0.333333333"},
       {123456789012.0, "General", "1.23457E+11"},
       {0.0000000123, "General", "1.23E-08"},
+      // The smallest numbers a cell can hold, down to the subnormal ones.
+      {2.2250738585072014e-308, "General", "2.22507E-308"},
+      {9.8813129168249309e-324, "General", "9.88131E-324"},
+      {-4.9406564584124654e-324, "General", "-4.94066E-324"},
       // Dates count a 29 February 1900 and show serial 0 as day 0.
       {40094, "mmm dd, yy", "Oct 08, 09"},
       {40094.75, "h:mm AM/PM", "6:00 PM"},

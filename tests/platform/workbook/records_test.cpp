@@ -151,7 +151,7 @@ TEST(WorkbookStream, StreamsThatAreRefused) {
   {
     StreamBuilder s;
     s.out = ByteWriter();
-    s.Bof(0x0005, 0x0500);
+    s.Bof(0x0005, 0x0400);
     EXPECT_NE(refused(s.out.bytes()).find("older"), std::string::npos);
   }
   {
