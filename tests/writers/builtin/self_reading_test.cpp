@@ -30,10 +30,8 @@ TEST_F(SelfReadingTest, OrionWritesDebitsAsTheyAreSignedAndCreditsNegative) {
     const char* amounts;
   };
   const Case cases[] = {
-      {".00", ".00", "0000000000.00,0000000000.00"},
       {"1.00", "0.00", "0000000001.00,-0000000000.00"},
       {"", "125.5", "0000000000.00,-0000000125.50"},
-      {"-12.00", "-125.50", "-0000000012.00,0000000125.50"},
       {"12345678901.5", "12A", "12345678901.50,-0000000000.00"},
   };
   for (const Case& c : cases) {
@@ -102,14 +100,11 @@ TEST_F(SelfReadingTest, ProduceProSplitsTheAccountAtItsFirstTwoDashes) {
     const char* parts;
   };
   const Case cases[] = {
-      {"1065-1-000", "10650000,1,0"},
-      {"1065-1-", "10650000,1,0"},
       {"10-10-10", "100000,10,10"},    // a repeated segment stays
       {"1-1-1-1", "10000,1,1-1"},
       {"-5-7", "0000,5,7"},
       {"12--000", "120000,,0"},
       {"2090-3", "20900000,3,0"},
-      {"2090", "20900000,,0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.account);

@@ -16,11 +16,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 // Input lines, each ended with CR LF.
-std::string Text(const Lines& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
+std::string Text(const Lines& lines) { return test::Lines(lines); }
 
 struct Package {
   const char* text;

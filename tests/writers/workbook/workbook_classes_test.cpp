@@ -19,12 +19,6 @@
 namespace qvl::test {
 namespace {
 
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 // Serials of the workbook's date system.
 constexpr const char* kToday = "D:46362";  // 12/6/2026, the test clock's day
 constexpr const char* kNov30 = "D:46356";
