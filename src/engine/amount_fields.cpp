@@ -14,7 +14,7 @@ namespace {
 std::string Shown(vb::Currency amount) { return vb::Format(amount, "0.00"); }
 
 [[noreturn]] void StopRun(const QvLedgerloom& window, std::string reason, bool namesLine = true) {
-  throw FileError(namesLine ? LineSource(window) : std::string(), vb::Error(vb::kOverflow, std::move(reason)));
+  throw FileError(namesLine ? InputPlace(window) : std::string(), vb::Error(vb::kOverflow, std::move(reason)));
 }
 
 [[noreturn]] void StopForWidth(const QvLedgerloom& window, vb::Currency amount, std::size_t width) {
@@ -80,7 +80,5 @@ std::string ZeroFilled(const QvLedgerloom& window, std::string_view digits, std:
             false);
   return std::string(width - digits.size(), '0').append(digits);
 }
-
-std::string LineSource(const QvLedgerloom& window) { return InputPlace(window); }
 
 }  // namespace qvl

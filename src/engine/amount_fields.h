@@ -39,9 +39,4 @@ std::string AmountTextInField(const QvLedgerloom& window, std::string_view text,
 std::string ZeroFilled(const QvLedgerloom& window, std::string_view digits, std::size_t width,
                        std::string_view what);
 
-// Where the line being written comes from, as a message names it: the
-// offsetting entry, a summarized line and its account, or the input file
-// and the number of the text line or the record last read.
-std::string LineSource(const QvLedgerloom& window);
-
 }  // namespace qvl

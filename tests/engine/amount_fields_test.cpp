@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/call_patterns.h"
 #include "engine/run_errors.h"
 #include "support/tempdir.h"
 #include "window/window_fixture.h"
@@ -66,9 +67,9 @@ TEST_F(AmountFieldsTest, AnAmountTheFieldCannotHoldStopsTheRunNamingItsLine) {
   // An offsetting line and a summarized line have no record number.
   window->run.curSumLoaded = true;
   window->run.curRec.SetAccount("  5000");
-  EXPECT_EQ(LineSource(*window), "the summarized line of account 5000");
+  EXPECT_EQ(InputPlace(*window), "the summarized line of account 5000");
   window->run.Balancing = true;
-  EXPECT_EQ(LineSource(*window), "the offsetting entry");
+  EXPECT_EQ(InputPlace(*window), "the offsetting entry");
 }
 
 }  // namespace
