@@ -1,6 +1,7 @@
 // The package list and its layouts, checked against a model written from the
-// layout tables: which option controls show, their captions, the values the
-// layouts set, the input-file pattern and the number of sample lines.
+// layout tables and the writer classes' own layouts: which option controls
+// show, their captions, the values the layouts set, the input-file pattern
+// and the number of sample lines.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/packages.h"
 #include "window/window_fixture.h"
 
 namespace qvl::test {
@@ -37,32 +39,43 @@ struct Expected {
   std::string pattern;
 };
 
-// The layout tables, row by row; entries without a row (the writer classes)
-// only reset the window.
+// The layout tables, row by row, and the writer classes' own layouts.
 const std::map<int, Expected> kLayouts = {
-    {0, {H, 5}}, {1, {S, 6}}, {2, {S, 6}}, {4, {H, 7}}, {7, {H, 5}}, {8, {H, 5}}, {9, {S, 1}},
+    {0, {H, 5}}, {1, {S, 6}}, {2, {S, 6}}, {3, {H, 5}}, {4, {H, 7}},
+    {5, {H, 4, {"lblMSG", "txtMiscDate", "lblMiscDate"}, {}, "*txt"}},
+    {6, {H, 3, {"lblMSG"}, {}, "*txt"}},
+    {7, {H, 5}}, {8, {H, 5}}, {9, {S, 1}},
     {10, {H, 4, {"lblMSG"}}},
+    {11, {H, 3, {"lblMSG"}}},
     {12, {H, 4, {"lblJourRef", "txtJourRef"}, {{"labCoNum", "Batch#"}}}},
     {13, {H, 4, {"lblJourRef", "txtJourRef", "lblMSG"}, {{"labCoNum", "Batch#"}}}},
-    {15, {H, 3, {"lblMSG"}}}, {17, {H, 2}}, {18, {H, 3, {"lblMSG"}}}, {19, {H, 5}}, {20, {H, 2, {"chk13pd"}}},
-    {21, {H, 3, {"lblMSG"}}}, {23, {H, 3, {"lblMSG"}}}, {24, {H, 2}}, {25, {H, 1, {"lblMSG"}}},
+    {14, {H, 4, {"lblMSG", "lblJourRef", "txtJourRef"}, {}, "*.csv"}},
+    {15, {H, 3, {"lblMSG"}}},
+    {16, {H, 4, {}, {}, "*.csv"}},
+    {17, {H, 2}}, {18, {H, 3, {"lblMSG"}}}, {19, {H, 5}}, {20, {H, 2, {"chk13pd"}}},
+    {21, {H, 3, {"lblMSG"}}}, {22, {H, 5}}, {23, {H, 3, {"lblMSG"}}}, {24, {H, 2}}, {25, {H, 1, {"lblMSG"}}},
     {26, {H, 4, {}, {{"labCoNum", "9 digit ABA#"}}}},
     {27, {H, 5, {"lblMSG"}, {}, "*.csv"}},
     {28, {S, 1}},
+    {29, {H, 3, {"lblMSG"}}},
     {30, {H, 2, {"lblMSG", "chkNames", "chkLoc"}, {{"chkNames", "description field?"}, {"chkLoc", "extended date?"}},
           "*.csv;*.txt"}},
+    {31, {H, 3, {"lblMSG"}, {}, "*.csv"}},
     {32, {H, 5, {}, {{"labCoNum", "Division"}}}},
+    {33, {H, 4, {"lblMSG"}}},
     {34, {S, 4}}, {35, {S, 3}}, {36, {S, 2}},
     {37, {H, 3, {"lblFacility", "txtFacility"}, {{"lblFacility", "Facility Number"}}}},
     {38, {H, 4, {"lblMSG"}}}, {39, {H, 3}}, {40, {S, 4}}, {41, {S, 3, {"lblMSG"}}}, {42, {S, 2, {"lblMSG"}}},
     {43, {S, 2}}, {44, {S, 4}},
     {45, {S, 3, {"chk13pd"}, {{"chk13pd", "Include Header?"}}}},
+    {46, {H, 6, {"lblMSG", "lblFacility", "txtFacility"}, {{"lblFacility", "Company ID"}}}},
     {47, {H, 5, {"lblJourRef", "txtJourRef", "chkNames"}, {{"lblJourRef", "Batch ID"}, {"chkNames", "06batchstat rec?"}},
           "*.txt;*.csv"}},
     {48, {S, 4, {"lblMSG"}, {{"Summarized", "CSV"}, {"Details", "ASCII"}, {"lblMSG", "Choose input file format"}},
           "*.txt;*.csv"}},
     {49, {H, 3}},
     {50, {S, 1, {"chkLoc"}}},
+    {51, {H, 4}},
     {52, {H, 4, {"lblMSG"}}},
     {53, {PairOnly, 2, {"lblMSG"}, {{"Summarized", "Accrual"}, {"Details", "Regular"}}}},
     {54, {H, 6, {"lblMSG"}}},
@@ -72,6 +85,7 @@ const std::map<int, Expected> kLayouts = {
     {57, {H, 4, {"chkJobCode"}, {{"chkJobCode", "Use Entity?"}}}},
     {58, {H, 6, {"lblDateFormat", "rdoYY", "rdoYYYY", "chkJobCode", "chkCSV", "chkNames"},
           {{"labCoNum", "CoNum/Filename"}, {"chkNames", "Parse Desc?"}}}},
+    {59, {H, 7}},
     {60, {S, 5}}, {61, {H, 4}}, {62, {H, 4, {"lblMSG"}}},
     {63, {S, 11, {"lblSetClearFlag", "rdoClrN", "rdoClrY", "chkClass"}}},
     {64, {S, 1, {"chkCSV", "chkClass", "chkNames"}, {}, "*.csv;*.txt"}},
@@ -87,13 +101,25 @@ const std::map<int, Expected> kLayouts = {
           {{"Summarized", "CSV"}, {"Details", "ASCII"}, {"lblMSG", "Choose input file format"},
            {"lblSetClearFlag", "Use Headers?"}}}},
     {70, {H, 5, {"lblMSG"}}},
+    {71, {H, 3, {"lblMSG"}}},
     {72, {S, 6, {"chkNames"}, {{"chkNames", "Alt Format?"}}}},
-    {74, {H, 2}}, {78, {S, 5}}, {79, {H, 3}},
+    {73, {H, 4, {"lblMSG"}}},
+    {74, {H, 2}},
+    {75, {H, 5, {"lblMSG"}, {}, "*.csv"}},
+    {76, {H, 6}},
+    {77, {H, 4, {"lblMSG"}, {}, "*.csv"}},
+    {78, {S, 5}}, {79, {H, 3}},
+    {80, {H, 4, {"lblMSG"}, {}, "*.txt;*.csv"}},
     {81, {S, 1, {"lblFiscMon", "txtFiscMon"}}}, {82, {S, 1, {"lblFiscMon", "txtFiscMon"}}},
     {83, {S, 2, {"lblFiscMon", "txtFiscMon", "chkNames", "chkLoc"},
           {{"chkNames", "Use 5 digit field 1"}, {"chkLoc", "Use Dept as Desc."}}}},
     {84, {S, 3, {"chkCSV"}}}, {85, {S, 3}}, {86, {S, 4, {"lblFacility", "txtFacility"}}}, {87, {H, 3}},
-    {90, {S, 4}}, {92, {S, 1}}, {93, {H, 4, {"lblMSG"}, {}, "*.csv"}}, {94, {H, 3}}, {95, {H, 5, {"lblMSG"}}},
+    {88, {H, 3, {"lblMSG"}, {}, "*.txt;*.csv"}},
+    {89, {H, 6, {"lblMSG", "lblJourRef", "txtJourRef"}, {{"lblJourRef", "Profit Share Rate"}}}},
+    {90, {S, 4}},
+    {91, {H, 4, {"lblMSG"}, {}, "*.csv"}},
+    {92, {S, 1}}, {93, {H, 4, {"lblMSG"}, {}, "*.csv"}}, {94, {H, 3}}, {95, {H, 5, {"lblMSG"}}},
+    {96, {H, 5, {"lblMSG"}, {}, "*.csv"}},
     {97, {S, 2}}, {98, {S, 2, {"lblMSG"}}},
 };
 
@@ -152,7 +178,7 @@ struct Values {
   Boxes boxes;
   int csv = 0, period13 = 0;
   bool summarized = false, details = false, clearYes = false;
-  std::string facility = "1234";
+  std::string facility = "1234", jourRef;
 };
 
 std::string Text(const Values& v) {
@@ -160,7 +186,7 @@ std::string Text(const Values& v) {
   std::ostringstream out;
   out << "class " << b.cls << " names " << b.names << " loc " << b.loc << " job " << b.job << " overhead "
       << b.overhead << " csv " << v.csv << " 13pd " << v.period13 << " summarized " << v.summarized << " details "
-      << v.details << " clear " << v.clearYes << " facility " << v.facility;
+      << v.details << " clear " << v.clearYes << " facility " << v.facility << " journal ref \"" << v.jourRef << "\"";
   return out.str();
 }
 
@@ -179,12 +205,19 @@ void ApplyValueChanges(int index, Values& v) {
     case 66: v.period13 = 1; break;
     case 67: v.boxes.cls = false; break;
     case 69: v.clearYes = true; break;
+    case 89: v.jourRef = ".07"; break;
     default: break;
   }
 }
 
 class PackageLayoutsTest : public WiredWindowTest {
  protected:
+  // The class entries lay the window out through their writer objects.
+  void SetUp() override {
+    WiredWindowTest::SetUp();
+    RegisterWriters(catalog);
+  }
+
   forms::Control& Named(const std::string& name) {
     forms::Control* control = window->Find(name);
     EXPECT_NE(control, nullptr) << name;
@@ -196,7 +229,7 @@ class PackageLayoutsTest : public WiredWindowTest {
     QvLedgerloom& w = *window;
     return {{Checked("chkClass"), Checked("chkNames"), Checked("chkLoc"), Checked("chkJobCode"), Checked("chkOverhead")},
             w.chkCSV.Value(), w.chk13pd.Value(), w.Summarized.Value(), w.Details.Value(), w.rdoClrY.Value(),
-            w.txtFacility.Text()};
+            w.txtFacility.Text(), w.txtJourRef.Text()};
   }
 
   // Puts the check boxes into a state; "GP Payroll Connect" is chosen while
@@ -258,6 +291,7 @@ std::vector<int> EveryPairWalk(int n) {
 TEST_F(PackageLayoutsTest, EveryEntryAfterEveryOther) {
   const std::vector<int> walk = EveryPairWalk(99);
   ASSERT_EQ(walk.size(), 99u * 99u + 1u);
+  ASSERT_EQ(kLayouts.size(), 99u);
 
   Values values;
   Captions lasting = kDesignCaptions;
