@@ -220,14 +220,29 @@ const char* kJournal = "123113026.del";
 
 class Mas500Test : public ClassRunTest {
  protected:
-  // The detail record's fields, quotes removed.
+  // The detail record's 19 fields, quotes removed. A field that is not
+  // quoted, or a record that is not one quoted field after another, fails
+  // the test and ends the reading there; the fields it could not read are
+  // then empty, so the test can still name each of them.
   static std::vector<std::string> Fields(const std::string& record) {
     std::vector<std::string> fields;
     for (std::size_t at = 0; at < record.size();) {
-      const std::size_t close = record.find('"', at + 1);
+      const std::size_t close = record[at] == '"' ? record.find('"', at + 1) : std::string::npos;
+      if (close == std::string::npos) {
+        ADD_FAILURE() << "field " << fields.size() + 1 << " is not quoted: " << record;
+        break;
+      }
       fields.push_back(record.substr(at + 1, close - at - 1));
-      at = close + 2;
+      at = close + 1;
+      if (at == record.size()) break;
+      if (record[at] != ',' || at + 1 == record.size()) {
+        ADD_FAILURE() << "field " << fields.size() << " is not followed by a comma and a further field: " << record;
+        break;
+      }
+      ++at;
     }
+    EXPECT_EQ(fields.size(), 19u) << record;
+    fields.resize(19);
     return fields;
   }
 };
@@ -251,7 +266,6 @@ TEST_F(Mas500Test, LaterRunsNumberAnewWithTheirOwnCompanyIdAndPeriod) {
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[0], R"("@HDR","BATCH","20261129","Payroll Period Ending 11/29/2026        ")");
   const std::vector<std::string> first = Fields(lines[2]);
-  ASSERT_EQ(first.size(), 19u);
   EXPECT_EQ(first[0], account.substr(0, 100));
   EXPECT_EQ(first[7], "000000001");
   EXPECT_EQ(first[11], "             .50");
