@@ -70,6 +70,8 @@ vb::Currency NetAmount(const InputRecord& record) {
   return vb::AmountOf(record.View(InputRecord::kDebits)) - vb::AmountOf(record.View(InputRecord::kCredits));
 }
 
+bool HasAmountText(std::string_view trimmed) { return !trimmed.empty() && trimmed != ".00"; }
+
 std::string SlashedRecordDate(const InputRecord& record) {
   const std::string date = record.date();
   return vb::Mid(date, 5, 2) + "/" + vb::Mid(date, 7, 2) + "/" + vb::Left(date, 4);

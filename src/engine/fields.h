@@ -64,6 +64,9 @@ void WriteColumns(QvLedgerloom& window, const std::vector<Column>& columns);
 
 // Debits minus credits; an amount that is empty, ".00" or no number counts as 0.
 vb::Currency NetAmount(const InputRecord& record);
+// Whether a trimmed amount text is more than the export's "no amount" (empty
+// or ".00"): the layouts that write a line per side whose text is not one.
+bool HasAmountText(std::string_view trimmed);
 // The field stored back without its surrounding blanks (left-aligned), and
 // that text: what layouts that trim the record in place do.
 std::string TrimInPlace(InputRecord& record, InputRecord::Field field);

@@ -22,8 +22,6 @@ void CertiPayEntry(QvLedgerloom& w) {
   RecordLoop(w, CertiPay);
 }
 
-bool HasAmount(const std::string& trimmed) { return !trimmed.empty() && trimmed != ".00"; }
-
 }  // namespace
 
 void CertiPay(QvLedgerloom& w) {
@@ -31,7 +29,7 @@ void CertiPay(QvLedgerloom& w) {
   InputRecord& rec = run.curRec;
   const std::string debits = TrimInPlace(rec, InputRecord::kDebits);
   const std::string credits = TrimInPlace(rec, InputRecord::kCredits);
-  WriteDebitThenCredit(run, HasAmount(debits), HasAmount(credits), [&](Side side) {
+  WriteDebitThenCredit(run, HasAmountText(debits), HasAmountText(credits), [&](Side side) {
     // A debit as the record holds it; a credit negated, as a plain number (a
     // credit that is no number is 0).
     std::string amount = side == Side::Debit ? debits : (-vb::AmountOf(credits)).ToText();

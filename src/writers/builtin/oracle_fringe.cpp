@@ -145,15 +145,12 @@ std::string MappingWorkbookName(const std::string& answer) {
 
 void OracleFringe(QvLedgerloom& w) {
   RunState& run = w.run;
-  const dialogs::InputReply reply = dialogs::InputBoxReply(
+  // Cancel, like an empty answer, takes the usual name; the question that
+  // follows is where the operator stops the run.
+  const std::string answer = dialogs::InputBox(
       "Please enter the name of the Oracle Fringe GL Mapping File located in the same location as your input file:",
       {}, "GL Map.xls");
-  // Cancel refuses the run; an empty answer takes the usual name.
-  if (reply.cancelled) {
-    run.Ready = false;
-    return;
-  }
-  const std::string path = InputFolder(run.INFile) + MappingWorkbookName(reply.text);
+  const std::string path = InputFolder(run.INFile) + MappingWorkbookName(answer);
 
   run.Build_String =
       "Qv Ledgerloom must read the GL Mapping file.\rDepending on the number of records in the GL Mapping "

@@ -53,15 +53,9 @@ CommaAccount CsvIOParts(QvLedgerloom& w, std::string_view account) {
 
 std::string PeriodEnd(QvLedgerloom& w) { return vb::Format(vb::CDate(w.pdEndDate.Text()), "mm/dd/yy"); }
 
-// A side with no amount writes no line: empty, ".00", or a zero that a
-// merged line carries on its other side. Text that is no number is copied.
-bool Written(const std::string& trimmedAmount) {
-  if (trimmedAmount.empty() || trimmedAmount == ".00") return false;
-  return !vb::IsNumeric(trimmedAmount) || !vb::AmountOf(trimmedAmount).IsZero();
-}
-
-// The record in curRec as a debit line and a credit line, each where it has
-// an amount.
+// The record in curRec as a debit line and a credit line, each where its
+// text is an amount: only an empty side or ".00" writes none, so a "0.00" or
+// a merged side of 0 is written too. Text that is no number is copied.
 void WriteSplLines(QvLedgerloom& w, std::string_view account, AccountSplit split) {
   RunState& run = w.run;
   const InputRecord& rec = run.curRec;
@@ -70,7 +64,7 @@ void WriteSplLines(QvLedgerloom& w, std::string_view account, AccountSplit split
                             vb::Trim(parts.klass) + "," + vb::Trim(parts.account) + ",";
   const std::string debits = vb::Trim(rec.debits());
   const std::string credits = vb::Trim(rec.credits());
-  WriteDebitThenCredit(run, Written(debits), Written(credits), [&](Side side) {
+  WriteDebitThenCredit(run, HasAmountText(debits), HasAmountText(credits), [&](Side side) {
     run.Build_OutRec = start + (side == Side::Debit ? debits : (-vb::AmountOf(credits)).ToText()) + "," + parts.name;
     WriteOutputRec(w);
   });
@@ -141,19 +135,14 @@ void WritePass(QvLedgerloom& w, const std::vector<StoredLine>& stored, AccountSp
 
 // One transaction for the whole journal: its "TRNS" line posts the amount
 // that balances every "SPL" line to the account the operator gives. Cancel
-// ends the run: no journal without its balancing account is offered for
-// posting.
-bool WriteBalancingLine(QvLedgerloom& w, const std::vector<StoredLine>& stored) {
+// gives no account: the line is written all the same, without one, so the
+// file still balances.
+void WriteBalancingLine(QvLedgerloom& w, const std::vector<StoredLine>& stored) {
   vb::Currency total;
   for (const StoredLine& s : stored) total += NetAmount(s.record);
-  const dialogs::InputReply account =
-      dialogs::InputBoxReply("Please enter an Account for the Journal Balance", "Creating Header Record", "");
-  if (account.cancelled) {
-    w.run.Ready = false;
-    return false;
-  }
-  WriteTrnsLine(w, "", "", vb::Trim(account.text), (-total).ToText());
-  return true;
+  const std::string account =
+      dialogs::InputBox("Please enter an Account for the Journal Balance", "Creating Header Record", "");
+  WriteTrnsLine(w, "", "", vb::Trim(account), (-total).ToText());
 }
 
 bool HasAmount(const InputRecord& rec) { return vb::IsNumeric(rec.debits()) || vb::IsNumeric(rec.credits()); }
@@ -178,7 +167,7 @@ void StoredEntry(QvLedgerloom& w, AccountSplit split, bool groups) {
   InitFiles(w);
   const std::optional<std::vector<StoredLine>> stored = StoreRecords(w);
   if (!stored) return;
-  if (!groups && !WriteBalancingLine(w, *stored)) return;
+  if (!groups) WriteBalancingLine(w, *stored);
   WritePass(w, *stored, split, groups);
 }
 
@@ -203,7 +192,8 @@ void CsvIOEntry(QvLedgerloom& w) {
     if (HasAmount(rec)) stored.push_back({rec, (*values)[InputRecord::kAccount]});
   }
   if (stored.empty()) return RefuseRun(w, kNoRecordsMsg);
-  if (WriteBalancingLine(w, stored)) WritePass(w, stored, CsvIOParts, false);
+  WriteBalancingLine(w, stored);
+  WritePass(w, stored, CsvIOParts, false);
 }
 
 // The offsetting entry: "SPL" lines of the record the entry prepared.

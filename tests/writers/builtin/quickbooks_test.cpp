@@ -212,6 +212,52 @@ TEST_F(QuickBooksCommaTest, EachRunBalancesItsOwnRecords) {
   }
 }
 
+// Cancel at the balancing account gives no account: the "TRNS" line is
+// written without one and still balances the file. A side is written
+// whenever its text is more than empty or ".00": "0.00" and "0" too.
+TEST_F(QuickBooksCommaTest, CancelledBalancingAccountAndSidesOfZero) {
+  const struct {
+    const char* package;
+    const char* reply;  // nullptr: Cancel
+    const char* debits;
+    const char* credits;
+    const char* trns;
+    Lines spl;
+  } cases[] = {
+      {"QuickBooks (csv)", "1000", "25.00", "0.00", "1000,-25,", {"25.00,", "0,"}},
+      {"QuickBooks (csv)", nullptr, "0", "12.50", ",12.5,", {"0,", "-12.5,"}},
+      {"QuickBooks PerfPay", "1000", "0.00", "3.00", "1000,3,", {"0.00,", "-3,"}},
+      {"QuickBooks PerfPay", nullptr, ".00", "0", ",0,", {"0,"}},
+      {"QuickBooks(csv I/O)", "1000", "7.25", "0", "1000,-7.25,", {"7.25,", "0,"}},
+      {"QuickBooks(csv I/O)", nullptr, "", "0.00", ",0,", {"0,"}},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::string(k.package) + " " + k.debits + "/" + k.credits);
+    Prepare(k.package, {});
+    WriteBytes(c / "gl" / "gl.txt", CommaLine("6100", k.debits, k.credits));
+    window->chkCSV.SetValue(1);
+    window->chkClass.SetValue(0);
+    window->chkNames.SetValue(0);
+    window->chkLoc.SetValue(0);
+    window->chkSumClass.SetValue(0);
+    if (k.reply)
+      boxes.QueueReply(k.reply);
+    else
+      boxes.QueueCancel();
+    Run();
+    const bool csvIO = std::string(k.package) == "QuickBooks(csv I/O)";
+    Lines expected;
+    if (!csvIO)
+      expected = {"!TRNS,TRNSTYPE,DATE,,CLASS,ACCNT,AMOUNT,NAME", "!SPL,TRNSTYPE,DATE,,CLASS,ACCNT,AMOUNT,NAME",
+                  "!ENDTRNS"};
+    expected.push_back(std::string("TRNS,GENERAL JOURNAL,11/30/26,,,") + k.trns);
+    for (const std::string& amount : k.spl) expected.push_back("SPL,GENERAL JOURNAL,11/30/26,02,,6100," + amount);
+    if (!csvIO) expected.push_back("ENDTRNS");
+    EXPECT_EQ(JournalLines("123.iif"), expected) << ::testing::PrintToString(Shown());
+    EXPECT_EQ(LastTitle(), csvIO ? "QvLedgerloom" : kInBalance);
+  }
+}
+
 // Sum by Class: one class is one transaction with no end line before it;
 // an amount that is no number adds nothing to its group.
 TEST_F(QuickBooksCommaTest, SumByClassGroups) {
