@@ -262,10 +262,6 @@ Decimal Decimal::Times(const Decimal& other) const {
   d.negative = negative != other.negative;
   for (auto it = sum.rbegin(); it != sum.rend(); ++it) d.digits.push_back(static_cast<char>('0' + *it));
   d.scale = scale + other.scale;
-  if (d.scale < 0) {
-    d.digits.append(static_cast<std::size_t>(-d.scale), '0');
-    d.scale = 0;
-  }
   Normalize(d);
   return d;
 }
