@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 #include "platform/vb/error.h"
 
@@ -240,6 +241,27 @@ Decimal Decimal::Times10(int power) const {
     d.digits.append(static_cast<std::size_t>(-d.scale), '0');
     d.scale = 0;
   }
+  Normalize(d);
+  return d;
+}
+
+Decimal Decimal::Times(const Decimal& other) const {
+  if (IsZero() || other.IsZero()) return Decimal{};
+  // Long multiplication, least significant digit first.
+  std::vector<int> sum(digits.size() + other.digits.size(), 0);
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    const int a = digits[digits.size() - 1 - i] - '0';
+    for (std::size_t j = 0; j < other.digits.size(); ++j)
+      sum[i + j] += a * (other.digits[other.digits.size() - 1 - j] - '0');
+  }
+  for (std::size_t k = 0; k + 1 < sum.size(); ++k) {
+    sum[k + 1] += sum[k] / 10;
+    sum[k] %= 10;
+  }
+  Decimal d;
+  d.negative = negative != other.negative;
+  for (auto it = sum.rbegin(); it != sum.rend(); ++it) d.digits.push_back(static_cast<char>('0' + *it));
+  d.scale = scale + other.scale;
   Normalize(d);
   return d;
 }

@@ -45,6 +45,8 @@ struct Decimal {
   std::optional<std::int64_t> ToScaled(int places) const;
 
   Decimal Times10(int power) const;  // value × 10^power (power may be negative)
+  // The exact product: every digit kept, nothing rounded.
+  Decimal Times(const Decimal& other) const;
 };
 
 // Numeric text as the original runtime's IsNumeric accepts it: blanks and

@@ -52,6 +52,13 @@ std::string RunWorkbookName(QvLedgerloom& window, std::string_view ending) {
   return name.replace(name.size() - 4, 4, ending);
 }
 
+std::string TypedFromData(std::string_view value) {
+  const bool formulaOrQuote = !value.empty() && (value.front() == '=' || value.front() == '\'');
+  const bool leadingZeros = value.size() > 1 && value[0] == '0' && value[1] >= '0' && value[1] <= '9';
+  if (formulaOrQuote || leadingZeros) return "'" + std::string(value);
+  return std::string(value);
+}
+
 void PutRow(const workbook::Worksheet& sheet, int row, const std::vector<std::string>& values) {
   int column = 0;
   for (const std::string& value : values) sheet.Cells(row, ++column).Value(value);

@@ -43,6 +43,13 @@ class JournalWorkbook {
 // as "mmmddyy", then `ending` (".xls").
 std::string RunWorkbookName(QvLedgerloom& window, std::string_view ending = ".xls");
 
+// A value taken from the export, put into a cell as the spreadsheet takes
+// typing (a plain number becomes a number), except what typing would lose
+// or misread: a code with leading zeros stays text, and a value beginning
+// with "=" or "'" is kept as it stands rather than turned into a formula or
+// stripped of its apostrophe.
+std::string TypedFromData(std::string_view value);
+
 // The row's cells from column 1 on, each taken as typed.
 void PutRow(const workbook::Worksheet& sheet, int row, const std::vector<std::string>& values);
 

@@ -31,13 +31,6 @@ void ForEachExportLine(QvLedgerloom& w, const std::vector<std::string>& first,
   CommaRecordLoop(w, InputRecord::kValueFields, perLine);
 }
 
-std::string TypedFromData(std::string_view value) {
-  const bool formulaOrQuote = !value.empty() && (value.front() == '=' || value.front() == '\'');
-  const bool leadingZeros = value.size() > 1 && value[0] == '0' && value[1] >= '0' && value[1] <= '9';
-  if (formulaOrQuote || leadingZeros) return "'" + std::string(value);
-  return std::string(value);
-}
-
 std::string PlainAmount(std::string_view amountText) { return vb::CStr(vb::AmountOf(amountText)); }
 
 }  // namespace qvl

@@ -43,13 +43,6 @@ std::optional<std::vector<std::string>> FirstExportLine(QvLedgerloom& window);
 void ForEachExportLine(QvLedgerloom& window, const std::vector<std::string>& first,
                        const std::function<void(const std::vector<std::string>&)>& perLine);
 
-// A value taken from the export, put into a cell as the spreadsheet takes
-// typing (a plain number becomes a number), except what typing would lose
-// or misread: a code with leading zeros stays text, and a value beginning
-// with "=" or "'" is kept as it stands rather than turned into a formula or
-// stripped of its apostrophe.
-std::string TypedFromData(std::string_view value);
-
 // An amount in its plain number form: 1000 for 1000.00, -819.73, 0.
 std::string PlainAmount(std::string_view amountText);
 

@@ -239,9 +239,8 @@ void ClassWriter::WriteInputLine(std::size_t lineNumber) {
   RunState& r = run();
   // The current record holds this line's account and amounts and nothing
   // else: no field is left over from an earlier line or run.
-  r.curRec = RecordOfLine({.account = shape_.handsAccount ? std::string_view(Account()) : std::string_view(),
-                            .debits = Debit(),
-                            .credits = Credit()});
+  const std::string account = LineAccount();
+  r.curRec = RecordOfLine({.account = account, .debits = Debit(), .credits = Credit()});
   try {
     WriteLine(false);
   } catch (const FileError&) {

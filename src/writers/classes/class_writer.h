@@ -96,9 +96,6 @@ struct ClassShape {
   // The offsetting account loses its surrounding blanks.
   bool trimOffsetAccount = false;
   OffsetHands offsetHands = OffsetHands::Nothing;
-  // Whether each line's account goes into the current record beside its
-  // amounts (a package that hands over its amounts alone leaves it blank).
-  bool handsAccount = true;
 };
 
 // Comma lines that carry `own` values of the package's own after the
@@ -179,6 +176,9 @@ class ClassWriter : public FinPacWriter {
   const ClassShape& Shape() const { return shape_; }
   void SetValues(std::vector<std::string> values);
   const std::string& Account() const { return Value(shape_.account); }
+  // The account the current record names for the line, as read: the
+  // account value unless the class reads its account in parts.
+  virtual std::string LineAccount() const { return Account(); }
   const std::string& Debit() const { return Value(shape_.debit); }
   const std::string& Credit() const { return Value(shape_.credit); }
   // Debit minus credit; an amount that is empty or no number counts as 0.

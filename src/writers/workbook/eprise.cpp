@@ -41,7 +41,7 @@ void EPrise::WriteRow(int row, const std::string& debit, const std::string& cred
   PutTyped(row, 5, vb::Mid(d, 1, 4));
   PutText(row, 6, "GL");
   PutText(row, 7, "NO");
-  PutText(row, 8, vb::Trim(Account()));
+  PutData(row, 8, vb::Trim(Account()));
   PutText(row, 10, "PR Import");
   if (!debit.empty()) PutAmount(row, 11, vb::AmountOf(debit));
   if (!credit.empty()) PutAmount(row, 12, vb::AmountOf(credit));

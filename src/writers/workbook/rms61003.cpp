@@ -31,8 +31,12 @@ vb::Date WeekEnding(const vb::Date& date) { return vb::DateAdd(vb::Interval::Day
 }  // namespace
 
 RMS61003::RMS61003(QvLedgerloom& window)
-    : WorkbookClass(
-          window, {.values = 11, .account = kSegment1, .debit = kDebits, .credit = kCredits, .handsAccount = false}) {}
+    : WorkbookClass(window, {.values = 11, .account = kSegment1, .debit = kDebits, .credit = kCredits}) {}
+
+std::string RMS61003::LineAccount() const {
+  // The form an offset account is typed in, so the offset prompt offers it.
+  return Value(kSegment1) + "," + Value(kSegment2) + "," + Value(kSegment3);
+}
 
 std::string RMS61003::WorkbookName() const {
   return window().cmboCoNum.Text() + "_" + PeriodEndAs(window(), "mmmddyy") + ".xls";
@@ -51,9 +55,9 @@ void RMS61003::WriteRow(int row) const {
   PutText(row, 1, "GL1");
   PutTyped(row, 2, vb::Mid(d, 1, 4));
   PutTyped(row, 3, vb::Mid(d, 5, 2));
-  PutText(row, 4, Value(kSegment1));
-  PutText(row, 5, Value(kSegment2));
-  PutText(row, 6, Value(kSegment3));
+  PutData(row, 4, Value(kSegment1));
+  PutData(row, 5, Value(kSegment2));
+  PutData(row, 6, Value(kSegment3));
   PutText(row, 7, "pr we " + vb::Format(WeekEnding(date), "mmddyy"));
   xlSheet.Cells(row, 8).Value(vb::Today());
   xlSheet.Cells(row, 9).Value(date);

@@ -21,6 +21,7 @@ class RMS61003 final : public WorkbookClass {
   void TakeOffset(const std::string& account, const OffsetAmounts& amounts) override;
   layout::Layout WindowLayout() const override;
   std::string WorkbookName() const override;
+  std::string LineAccount() const override;
 
   void WriteRow(int row) const;
 

@@ -29,10 +29,11 @@ void SAPv71::StartRun() {
 
 void SAPv71::WriteRow(int row) const {
   const std::string& d = Value(InputRecord::kDate);
-  PutText(row, 1, vb::Trim(Value(InputRecord::kCompany)));
-  PutText(row, 2, vb::Trim(vb::Replace(Account(), "-", "")));
+  PutData(row, 1, vb::Trim(Value(InputRecord::kCompany)));
+  PutData(row, 2, vb::Trim(vb::Replace(Account(), "-", "")));
   PutText(row, 3, "PR");
-  PutText(row, 4, vb::Mid(d, 3, 2) + vb::Mid(d, 5, 2));
+  // A period, not a code: typed, so a leading zero is no reason for text.
+  PutTyped(row, 4, vb::Mid(d, 3, 2) + vb::Mid(d, 5, 2));
   PutAmount(row, 5, Net());
 }
 

@@ -6,6 +6,8 @@
 #include "engine/run_messages.h"
 #include "engine/write_output.h"
 #include "platform/vb/clock.h"
+#include "platform/vb/decimal.h"
+#include "platform/vb/error.h"
 #include "platform/vb/format.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
@@ -118,14 +120,16 @@ Rows EmployerFlex() {
 }  // namespace
 
 SyteLine::SyteLine(QvLedgerloom& window)
-    : WorkbookClass(window,
-                    {.values = 10, .account = kAccount, .debit = kDebits, .credit = kCredits, .handsAccount = false}) {}
+    : WorkbookClass(window, {.values = 10, .account = kAccount, .debit = kDebits, .credit = kCredits}) {}
 
 std::string SyteLine::WorkbookName() const { return "SyteLine_" + PeriodEndAs(window(), "mmmddyy") + ".xls"; }
 
 void SyteLine::StartRun() {
-  // The run has passed the check that the rate is a number.
-  ProfitShareRate = vb::CCur(window().txtJourRef.Text());
+  // The run has passed the check that the rate is a number. It is kept as
+  // typed, every decimal of it: only the amounts it gives are rounded.
+  const std::optional<vb::Decimal> rate = vb::ParseNumber(window().txtJourRef.Text());
+  if (!rate) throw vb::TypeMismatch();
+  ProfitShareRate = *rate;
   GLRecs.clear();
 }
 
@@ -154,8 +158,8 @@ vb::Currency SyteLine::SumAccountByDesc(std::string_view account, const Names& n
 
 void SyteLine::WriteAccountRow(std::string_view description, std::string_view account, std::string_view amount,
                                int row) const {
-  PutText(row, 2, description);
-  PutText(row, 3, account);
+  PutTyped(row, 2, description);
+  PutTyped(row, 3, account);
   PutTyped(row, 4, amount);
 }
 
@@ -194,7 +198,8 @@ void SyteLine::EndRun() {
   for (int d : kSalaryDivisions) {
     const vb::Currency salary =
         SumAccountByDesc(Divisional("6050", d), kSalaryNames) + SumAccountByDesc(Divisional("6051", d), kSalaryNames);
-    WriteAccountRow("Profit Sharing", Divisional("6100", d), vb::Format(salary * ProfitShareRate, kAmountMask), ++row);
+    WriteAccountRow("Profit Sharing", Divisional("6100", d),
+                    vb::FormatNumber(salary.ToDecimal().Times(ProfitShareRate), kAmountMask), ++row);
   }
   xlSheet.Cells(total, 4).Value("=SUM(D" + std::to_string(total + 1) + ":D" + std::to_string(row) + ")");
   row += 2;

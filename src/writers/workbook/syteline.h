@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/vb/currency.h"
+#include "platform/vb/decimal.h"
 #include "writers/workbook/workbook_class.h"
 
 namespace qvl {
@@ -43,7 +44,7 @@ class SyteLine final : public WorkbookClass {
   void SectionHead(int row, std::string_view code, std::string_view title) const;
 
   std::vector<GLRec> GLRecs;  // the lines of the current run
-  vb::Currency ProfitShareRate;
+  vb::Decimal ProfitShareRate;
 };
 
 void RegisterSyteLine(FinPacCatalog& catalog);

@@ -7,6 +7,7 @@
 #include "platform/vb/error.h"
 #include "platform/vb/format.h"
 #include "window/qvledgerloom.h"
+#include "writers/builtin/workbook_journal.h"
 
 namespace qvl {
 
@@ -92,6 +93,10 @@ void WorkbookClass::PutText(int row, int column, std::string_view text) const {
 
 void WorkbookClass::PutTyped(int row, int column, std::string_view text) const {
   xlSheet.Cells(row, column).Value(text);
+}
+
+void WorkbookClass::PutData(int row, int column, std::string_view value) const {
+  xlSheet.Cells(row, column).Value(TypedFromData(value));
 }
 
 void WorkbookClass::PutAmount(int row, int column, vb::Currency amount) const {

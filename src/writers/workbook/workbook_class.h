@@ -43,6 +43,9 @@ class WorkbookClass : public ClassWriter {
   void PutText(int row, int column, std::string_view text) const;
   // A cell holding the text as the spreadsheet takes it when typed.
   void PutTyped(int row, int column, std::string_view text) const;
+  // A cell holding a value of the input (an account, a segment, a company)
+  // as typed, except that a code keeps its leading zeros as text.
+  void PutData(int row, int column, std::string_view value) const;
   void PutAmount(int row, int column, vb::Currency amount) const;
 
   // The current record's account, debits and credits from the line values.

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "platform/fixtures.h"
+#include "platform/vb/decimal.h"
 
 namespace qvl::vb {
 namespace {
@@ -91,6 +92,28 @@ TEST(Currency, ProductsAndQuotientsRoundHalfToEvenAtFourPlaces) {
   EXPECT_EQ((CCur("-1") / CCur("3")).ToText(), "-0.3333");
   EXPECT_EQ(ErrorNumber([&] { (void)(CCur("1") / 0); }), kDivisionByZero);
   EXPECT_EQ(ErrorNumber([&] { (void)(CCur("1") / Currency{}); }), kDivisionByZero);
+}
+
+TEST(Currency, ExactDecimalProductsKeepEveryDigit) {
+  // A rate typed with more places than an amount keeps: nothing is rounded.
+  const struct {
+    const char* a;
+    const char* b;
+    const char* product;
+  } rows[] = {
+      {"1200", ".06125", "73.5"},
+      {"-0.5", "0.5", "-0.25"},
+      {"-3", "-0.07", "0.21"},
+      {"0", "-5", "0"},
+      {"99.99", "99.99", "9998.0001"},
+      {"2E3", "0.0005", "1"},
+      {"12345678901234567890", "0.1", "1234567890123456789"},
+      {"0.000123", "0.001", "0.000000123"},
+  };
+  for (const auto& row : rows) {
+    const Decimal product = ParseNumber(row.a)->Times(*ParseNumber(row.b));
+    EXPECT_EQ(product.PlainText(), row.product) << row.a << " x " << row.b;
+  }
 }
 
 }  // namespace

@@ -53,17 +53,32 @@ TEST_F(WorkbookClassTest, RmsWritesOneRowPerLineWithTheWeekEndingSaturdayAndTheN
   PrepareLines(kRms, {"MNL1,20261126,01,02,03,1006,0,90,1.00,25.00,388.86",  // a Thursday
                       "MNL1,20261128,01,02,03,2110,013,90,1.00,300.00,.00",  // a Saturday
                       "MNL1,20261129,01,02,03,0900,00,90,1.00,abc,10.00"});  // a Sunday; no number is 0
+  // The offsetting row is dated today, a Sunday.
+  QueueOffset("2110,13,90", "-12.50");
   boxes.QueueAnswer(dialogs::kNo);
   Run();
 
-  EXPECT_EQ(Cells(kRmsBook), (Table{{"T:GL1", "N:2026", "N:11", "T:1006", "T:0", "T:90", "T:pr we 112126", kToday,
+  // Segments are typed: plain numbers are numbers, leading zeros keep text.
+  EXPECT_EQ(Cells(kRmsBook), (Table{{"T:GL1", "N:2026", "N:11", "N:1006", "N:0", "N:90", "T:pr we 112126", kToday,
                                      "D:46352", "T:Payco 11/26/26", "N:-363.86"},
-                                    {"T:GL1", "N:2026", "N:11", "T:2110", "T:013", "T:90", "T:pr we 112826", kToday,
+                                    {"T:GL1", "N:2026", "N:11", "N:2110", "T:013", "N:90", "T:pr we 112826", kToday,
                                      "D:46354", "T:Payco 11/28/26", "N:300"},
-                                    {"T:GL1", "N:2026", "N:11", "T:0900", "T:00", "T:90", "T:pr we 112826", kToday,
-                                     "D:46355", "T:Payco 11/29/26", "N:-10"}}));
+                                    {"T:GL1", "N:2026", "N:11", "T:0900", "T:00", "N:90", "T:pr we 112826", kToday,
+                                     "D:46355", "T:Payco 11/29/26", "N:-10"},
+                                    {"T:GL1", "N:2026", "N:12", "N:2110", "N:13", "N:90", "T:pr we 120526", kToday,
+                                     kToday, "T:Payco 12/06/26", "N:-12.5"}}));
   EXPECT_EQ(Sheet(kRmsBook).Cells(1, 9).Text(), "11/26/2026");
-  EXPECT_EQ(window->lblMSG.Caption(), "Running Balance: -73.86");
+  EXPECT_EQ(window->lblMSG.Caption(), "Expecting comma delimited input file");
+  // Each line names its account in the form an offset account is typed,
+  // which the offset prompt then offers.
+  EXPECT_EQ(SplitLines(Audit()), (std::vector<std::string>{
+                                     std::string(18, ' ') + "1006,0,90         25.00         388.86        ",
+                                     std::string(18, ' ') + "2110,013,90       300.00        .00           ",
+                                     std::string(18, ' ') + "0900,00,90        abc           10.00         ",
+                                     "0     0     0     2110,13,90        .00                     12.5"}));
+  ASSERT_GE(boxes.Shown().size(), 2u);
+  EXPECT_EQ(boxes.Shown()[1].title, "Offset Account Number");
+  EXPECT_EQ(boxes.Shown()[1].defaultText, "0900,00,90        ");
   // No text journal: the result names the workbook.
   EXPECT_FALSE(std::filesystem::exists(Host("123113026.txt")));
   EXPECT_EQ(Shown().back(),
@@ -78,7 +93,7 @@ TEST_F(WorkbookClassTest, RmsSecondRunStartsAtRowOneAndAnEmptyInputLeavesTheCapt
   Run();
   PrepareLines(kRms, {"MNL1,20261127,01,02,03,2000,1,2,1.00,5.00,5.00"});
   Run();
-  EXPECT_EQ(Cells(kRmsBook), (Table{{"T:GL1", "N:2026", "N:11", "T:2000", "T:1", "T:2", "T:pr we 112126", kToday,
+  EXPECT_EQ(Cells(kRmsBook), (Table{{"T:GL1", "N:2026", "N:11", "N:2000", "N:1", "N:2", "T:pr we 112126", kToday,
                                      "D:46353", "T:Payco 11/27/26", "N:0"}}));
   EXPECT_EQ(window->lblMSG.Caption(), "Running Balance: 0");
 
@@ -127,9 +142,9 @@ TEST_F(WorkbookClassTest, EnterpriseSplitsTwoSidedLinesAndAppendsTwoOffsetsDated
                     EnterpriseRow(kNov30, "T:0900-6690-00", "", "N:25"),
                     EnterpriseRow(kNov30, "T:0900-6690-00", "N:125", ""),
                     EnterpriseRow(kNov30, "T:0040-6000-02", "", "N:0"),
-                    EnterpriseRow("D:46341", "T:2120", "N:10.5", ""),
-                    EnterpriseRow("D:46341", "T:4000", "N:0", "N:84.16"),
-                    EnterpriseRow("D:46341", "T:4001", "N:0", "N:26.34")};
+                    EnterpriseRow("D:46341", "N:2120", "N:10.5", ""),
+                    EnterpriseRow("D:46341", "N:4000", "N:0", "N:84.16"),
+                    EnterpriseRow("D:46341", "N:4001", "N:0", "N:26.34")};
   EXPECT_EQ(Cells(kEnterpriseBook), Trimmed(expected));
   // One audit line a line; the ".00" debit handed over empty.
   EXPECT_EQ(SplitLines(Audit()),
@@ -152,20 +167,24 @@ TEST_F(WorkbookClassTest, SapSkipsZeroNetsAndItsOffsetCarriesTheTypedAmountEithe
   QueueOffset("  2000-00 ", "-50");
   QueueOffset("2001", "-10");
   Run();
-  EXPECT_EQ(Cells(kSapBook), (Table{{"T:123", "T:0900669000", "T:PR", "T:2611", "N:60"},
-                                    {"T:123", "T:200000", "T:PR", "T:2611", "N:-50"},
-                                    {"T:123", "T:2001", "T:PR", "T:2611", "N:-10"}}));
+  // Company, account and period are typed: numbers, but for an account
+  // whose leading zero belongs to it.
+  EXPECT_EQ(Cells(kSapBook), (Table{{"N:123", "T:0900669000", "T:PR", "N:2611", "N:60"},
+                                    {"N:123", "N:200000", "T:PR", "N:2611", "N:-50"},
+                                    {"N:123", "N:2001", "T:PR", "N:2611", "N:-10"}}));
   EXPECT_EQ(SplitLines(Audit()).size(), 3u);
   EXPECT_EQ(SplitLines(Audit())[1], "0     0     0     2000-00           0             50            ");
 
   // A later run counts its rows afresh; a positive offset is a negative
-  // credit in the audit trail and a positive row.
-  Prepare(kSap, {Record("0900", ".00", "12.25")});
-  QueueOffset("2002", "12.25");
+  // credit in the audit trail and a positive row, dated like the last
+  // record (a period with a leading zero is still a number).
+  Prepare(kSap, {Record("0900", ".00", "12.25"), Dated(Record("1001", "5.00", ".00"), "20090930")});
+  QueueOffset("2002", "7.25");
   Run();
-  EXPECT_EQ(Cells(kSapBook), (Table{{"T:123", "T:0900", "T:PR", "T:2611", "N:-12.25"},
-                                    {"T:123", "T:2002", "T:PR", "T:2611", "N:12.25"}}));
-  EXPECT_EQ(SplitLines(Audit())[1], "0     0     0     2002              0             -12.25        ");
+  EXPECT_EQ(Cells(kSapBook), (Table{{"N:123", "T:0900", "T:PR", "N:2611", "N:-12.25"},
+                                    {"N:123", "N:1001", "T:PR", "N:909", "N:5"},
+                                    {"N:123", "N:2002", "T:PR", "N:909", "N:7.25"}}));
+  EXPECT_EQ(SplitLines(Audit())[2], "0     0     0     2002              0             -7.25         ");
   EXPECT_EQ(window->lblMSG.Caption(), "Processing Complete!");
 }
 
@@ -206,7 +225,7 @@ TEST_F(WorkbookClassTest, SyteLineFillsItsFixedFrameFromTheLinesWhoseAccountAndD
                 Ten("2215", "TFB/DB (14)", "50.00", ".00"),        // shown against 2245
                 Ten("2245", "TFB/DB (14)", "7.00", ".00"),         // in no row
                 Ten("6103-11", "Pretax Dental", "30.00", ".00"), Ten("6103-11", "ER Med Flex", "20.00", ".00"),
-                Ten("1128", "Net Payroll", ".00", "1200.00"), Ten("9999", "Salary", "1.00", ".00"),  // in no row
+                Ten("\" 1128\"", "Net Payroll", ".00", "1200.00"), Ten("9999", "Salary", "1.00", ".00"),  // in no row
                 Ten("2250", "\"401K - FC1, FC3, FC5, FC8\"", ".00", "100.00"),
                 Ten("6107-65", "\"Pension Match - FC1, FC3, FC5, FC8\"", "12.34", ".00"),
                 Ten("1035", "ER Medicare", "15.00", "")});
@@ -227,38 +246,38 @@ TEST_F(WorkbookClassTest, SyteLineFillsItsFixedFrameFromTheLinesWhoseAccountAndD
                         {38, {"", "T:Medical", "T:6103-10", "N:0"}},
                         {39, {"", "T:Medical", "T:6103-11", "N:30"}},
                         {60, {"", "T:Medical", "T:6103-110", "N:0"}},
-                        {61, {"", "T:Salary Payroll", "T:1128", "N:-1200"}},
-                        {62, {"", "T:Salary Payroll", "T:1035", "N:0"}},
-                        {63, {"", "T:Salary Payroll", "T:1125", "N:0"}},
+                        {61, {"", "T:Salary Payroll", "N:1128", "N:-1200"}},
+                        {62, {"", "T:Salary Payroll", "N:1035", "N:0"}},
+                        {63, {"", "T:Salary Payroll", "N:1125", "N:0"}},
                         {64, {"", "T:Misc Deduction", "T:6101-10", "N:0"}},
-                        {65, {"", "T:United Way", "T:2180", "N:0"}},
+                        {65, {"", "T:United Way", "N:2180", "N:0"}},
                         {66, {"", "T:Employee Purchase", "T:6101-10", "N:0"}},
                         {71, {"", "T:Employee Purchase", "T:6101-95", "N:0"}},
-                        {72, {"", "T:EE Life", "T:2215", "N:0"}},
-                        {74, {"", "T:401(k)", "T:2250", "N:-100"}},
-                        {80, {"", "T:ER TFB (31)", "T:2245", "N:50"}},
+                        {72, {"", "T:EE Life", "N:2215", "N:0"}},
+                        {74, {"", "T:401(k)", "N:2250", "N:-100"}},
+                        {80, {"", "T:ER TFB (31)", "N:2245", "N:50"}},
                         {81, {}},
                         {82, {"T:AJ13", "T:Employer Taxes"}},
                         {83, {"", "T:FICA Tax - Salary", "T:6113-10", "N:0"}},
                         {105, {"", "T:FICA Tax - Salary", "T:6113-110", "N:0"}},
-                        {106, {"", "T:FICA Tax - Salary", "T:1035", "N:15"}},
+                        {106, {"", "T:FICA Tax - Salary", "N:1035", "N:15"}},
                         {108, {"", "T:Unemployment Tax - Salary", "T:6111-10", "N:0"}},
-                        {132, {"", "T:Unemployment Tax - Salary", "T:1128", "N:0"}},
+                        {132, {"", "T:Unemployment Tax - Salary", "N:1128", "N:0"}},
                         {133, {}},
                         {134, {"T:AJ14", "T:Profit Sharing"}},
-                        {135, {"", "T:Profit Sharing", "T:2450", "N:84.35"}},
+                        {135, {"", "T:Profit Sharing", "N:2450", "N:84.35"}},
                         {136, {"", "T:Profit Sharing", "T:6100-10", "N:84"}},
                         {137, {"", "T:Profit Sharing", "T:6100-20", "N:0.35"}},
                         {151, {"", "T:Profit Sharing", "T:6100-110", "N:0"}},
                         {153, {"T:AJ15", "T:Employer 401(k) Match"}},
                         {162, {"", "T:Employer 401(k) Match", "T:6107-65", "N:12.34"}},
                         {178, {"", "T:Employer 401(k) Match", "T:6107-110", "N:0"}},
-                        {179, {"", "T:Employer 401(k) Match", "T:2250", "N:0"}},
+                        {179, {"", "T:Employer 401(k) Match", "N:2250", "N:0"}},
                         {181, {"T:AJ16", "T:Employer Share Flex Plan"}},
                         {183, {"", "T:Employer Share Flex Plan", "T:6103-11", "N:20"}},
                         {202, {"", "T:Employer Share Flex Plan", "T:6103-105", "N:0"}},
                         {203, {"", "T:Employer Share Flex Plan", "T:6103-100", "N:0"}},
-                        {205, {"", "T:Employer Share Flex Plan", "T:2218", "N:0"}},
+                        {205, {"", "T:Employer Share Flex Plan", "N:2218", "N:0"}},
                         {206, {"T:EOF"}},
                     });
   // 192 journal rows, each with its account and amount.
@@ -283,8 +302,11 @@ TEST_F(WorkbookClassTest, SyteLineFillsItsFixedFrameFromTheLinesWhoseAccountAndD
   EXPECT_EQ(sheet.Range("D5").Borders(workbook::xlEdgeBottom).Weight(), workbook::xlThick);
   EXPECT_EQ(sheet.Cells(1000, 4).NumberFormat(), "#,##0.00;(#,##0.00);0.00");
 
-  // Every line has its audit line.
-  EXPECT_EQ(SplitLines(Audit()).size(), 13u);
+  // Every line has its audit line, naming the account as read.
+  const std::vector<std::string> audit = SplitLines(Audit());
+  ASSERT_EQ(audit.size(), 13u);
+  EXPECT_EQ(audit[0], std::string(18, ' ') + "6050-10           1000.00       .00           ");
+  EXPECT_EQ(audit[8], std::string(18, ' ') + " 1128             .00           1200.00       ");
 }
 
 TEST_F(WorkbookClassTest, SyteLineTakesEveryLineOfARunAndNothingOfAnEarlierRun) {
@@ -304,6 +326,18 @@ TEST_F(WorkbookClassTest, SyteLineTakesEveryLineOfARunAndNothingOfAnEarlierRun) 
   EXPECT_EQ(cells[135][3], "N:0");
   EXPECT_EQ(cells[134][3], "N:0");
   EXPECT_EQ(SplitLines(Audit()).size(), 1u);
+
+  // The rate counts with every decimal typed; only its amount is rounded
+  // to cents: 1,200.00 at .06125 is 73.50.
+  PrepareLines(kSyteLine, {Ten("6050-10", "Salary", "1000.00", ".00"), Ten("6051-10", "Salary", "200.00", ".00"),
+                           Ten("6050-20", "Salary", "0.10", ".00")});
+  window->txtJourRef.SetText(".06125");
+  Run();
+  cells = Cells(kSyteLineBook);
+  EXPECT_EQ(cells[135][3], "N:73.5");
+  EXPECT_EQ(cells[136][3], "N:0.01");
+  EXPECT_EQ(cells[134][3], "N:73.51");
+  EXPECT_EQ(Sheet(kSyteLineBook).Cells(136, 4).Text(), "73.50");
 }
 
 TEST_F(WorkbookClassTest, SyteLineLayoutOffersTheRateAndItsOffsetWritesNothing) {
