@@ -95,11 +95,14 @@ TEST_F(CommaInputTest, FTISplitsTheAccountIntoAccountAndSubAccount) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.account);
-    RunOver("FTI", {CommaLine(c.account, "", "2.50"), CommaLine(c.account, "-1.00", "0")});
+    RunOver("FTI", {CommaLine(c.account, "", "2.50"), CommaLine(c.account, "-1.00", "0"),
+                    CommaLine(c.account, "0", "-3.00")});
     const std::vector<std::string> lines = JournalLines();
     ASSERT_EQ(lines.size(), 1u);  // no record for a negative or zero amount
     EXPECT_EQ(lines[0].substr(3, 12), c.fields);
     EXPECT_EQ(lines[0].substr(15, 15), "030000000000250");
+    // A negative amount is no record, not a record the field cannot hold.
+    EXPECT_EQ(LastTitle(), kInBalance);
   }
 }
 

@@ -167,15 +167,17 @@ TEST_F(StoredInputWritersTest, ShelbyRefusesAnAmountWiderThanItsFieldNamingTheRe
 
 TEST_F(StoredInputWritersTest, SolomonLeavesNoDescriptionOfACommaRunToALaterFixedRun) {
   window->chkCSV.SetValue(1);
+  // The last line read carries a description, which the fixed run below
+  // must not take over.
   Prepare("Solomon", {"123,20261130,01,02,03,611000-CR000,1234.00,.00,Tax Impound\r\n",
-                      "123,20261130,01,02,03,611000,.00,1234.50,\"ER, Medicare\"\r\n",
-                      "123,20261130,01,02,03,700000,.50,abc\r\n"});  // too few values: warned, still written
+                      "123,20261130,01,02,03,700000,.50,abc\r\n",  // too few values: warned, still written
+                      "123,20261130,01,02,03,611000,.00,1234.50,\"ER, Medicare\"\r\n"});
   boxes.QueueAnswer(dialogs::kNo);
   Run();
   EXPECT_EQ(JournalLines(), (Lines{"Level0,,PJ,N,202611,B,,,,,1234.5",
                                    "Level1,611000,CR000,PR,11/30/26,Payroll,1234.00,.00,Tax Impound",
-                                   "Level1,611000,,PR,11/30/26,Payroll,.00,1234.50,ER, Medicare",
-                                   "Level1,700000,,PR,11/30/26,Payroll,.50,abc,"}));
+                                   "Level1,700000,,PR,11/30/26,Payroll,.50,abc,",
+                                   "Level1,611000,,PR,11/30/26,Payroll,.00,1234.50,ER, Medicare"}));
   const std::string warning = "QvLedgerloom | Some lines of the input file hold fewer than 9 values";
   EXPECT_EQ(Shown()[0].substr(0, warning.size()), warning);
 
