@@ -78,7 +78,8 @@ TEST_F(CommaInputTest, FiservNamesABadFirstLineAndPassesOverBlankLines) {
                          "error:\r\rc:\\gl\\gl.txt, line 1\rThe line does not hold the nine values of the export."});
 
   boxes = dialogs::ScriptedDialogs();
-  RunOver("Fiserv Freedom FFS", {CommaLine("1000", "1.00", ""), "  \r\n", CommaLine("2000", "", "1.00"), "\r\n\r\n"});
+  RunOver("Fiserv Freedom FFS",
+          {CommaLine("1000", "1.00", ""), "  \r\n", "\t\t\r\n", CommaLine("2000", "", "1.00"), "\r\n \t \r\n"});
   ASSERT_EQ(JournalLines().size(), 2u);
   EXPECT_EQ(JournalLines()[1].substr(0, 52), "2000" + std::string(20, ' ') + "12062026" + "11302026" + "        -100");
   EXPECT_EQ(LastTitle(), kInBalance);

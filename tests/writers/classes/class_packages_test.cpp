@@ -201,6 +201,32 @@ TEST_F(ClassPackageTest, SapIslandOffsetWritesNothingAndTheOperatorCanLeaveTheJo
   EXPECT_EQ(boxes.Pending(), 0u);
 }
 
+// Lines too short to write are named once the input is read; blank lines,
+// tabs and blanks alike, count only where data follows them.
+TEST_F(ClassPackageTest, SapIslandNamesTheLinesItPassesOver) {
+  const std::string debit = "1,20261130,1,2,3,5000,1,7.00,.00";
+  const std::string credit = "1,20261130,1,2,3,6000,1,.00,7.00";
+  const std::string skipped = "QvLedgerloom | These lines of the input file hold too few values and were not written:\r\r";
+  const struct {
+    Lines input;
+    Lines shown;  // before the result
+  } rows[] = {
+      {{debit, "1,20261130,1,2", credit}, {skipped + "c:\\gl\\gl.txt, line 2"}},
+      {{debit, "\t \t", "", credit}, {skipped + "c:\\gl\\gl.txt, lines 2, 3"}},
+      {{debit, credit, "", "\t\t", " \t "}, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.input[1]);
+    boxes = dialogs::ScriptedDialogs();
+    EXPECT_EQ(RunOver(kSAP, Text(row.input)).size(), 2u);
+    Lines shown = Shown();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().substr(0, shown.back().find(" |")), kInBalance);
+    shown.pop_back();
+    EXPECT_EQ(shown, row.shown);
+  }
+}
+
 // ---- A later run in the same session ----
 
 struct LaterRunCase {
