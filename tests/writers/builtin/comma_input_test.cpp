@@ -78,7 +78,8 @@ TEST_F(CommaInputTest, FiservNamesABadFirstLineAndPassesOverBlankLines) {
                          "error:\r\rc:\\gl\\gl.txt, line 1\rThe line does not hold the nine values of the export."});
 
   boxes = dialogs::ScriptedDialogs();
-  RunOver("Fiserv Freedom FFS", {CommaLine("1000", "1.00", ""), "  \r\n", CommaLine("2000", "", "1.00"), "\r\n\r\n"});
+  RunOver("Fiserv Freedom FFS",
+          {CommaLine("1000", "1.00", ""), "  \r\n", "\t\t\r\n", CommaLine("2000", "", "1.00"), "\r\n \t \r\n"});
   ASSERT_EQ(JournalLines().size(), 2u);
   EXPECT_EQ(JournalLines()[1].substr(0, 52), "2000" + std::string(20, ' ') + "12062026" + "11302026" + "        -100");
   EXPECT_EQ(LastTitle(), kInBalance);
@@ -95,11 +96,14 @@ TEST_F(CommaInputTest, FTISplitsTheAccountIntoAccountAndSubAccount) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.account);
-    RunOver("FTI", {CommaLine(c.account, "", "2.50"), CommaLine(c.account, "-1.00", "0")});
+    RunOver("FTI", {CommaLine(c.account, "", "2.50"), CommaLine(c.account, "-1.00", "0"),
+                    CommaLine(c.account, "0", "-3.00")});
     const std::vector<std::string> lines = JournalLines();
     ASSERT_EQ(lines.size(), 1u);  // no record for a negative or zero amount
     EXPECT_EQ(lines[0].substr(3, 12), c.fields);
     EXPECT_EQ(lines[0].substr(15, 15), "030000000000250");
+    // A negative amount is no record, not a record the field cannot hold.
+    EXPECT_EQ(LastTitle(), kInBalance);
   }
 }
 

@@ -83,13 +83,17 @@ TEST_F(FixedBankFilesTest, PlumasBankTypesCleansAndSidesEachDetailRecord) {
   }
 }
 
-TEST_F(FixedBankFilesTest, AnAmountTooWideForItsFieldStopsTheRunNamingTheRecord) {
+// An amount that just fills its field is written whole; a wider one stops
+// the run at its record.
+TEST_F(FixedBankFilesTest, AnAmountFillingItsFieldIsWrittenAndAWiderOneStopsTheRunNamingTheRecord) {
   const struct {
     const char* package;
     std::vector<std::string> input;
-    const char* where;
-    const char* reason;
+    const char* where;  // empty: the amount fits
+    const char* text;   // why the run stopped, or the account and amount written
   } rows[] = {
+      {"SOS", {Record("1000", "1234567890.12", ".00")}, "", "00001000D1234567890.12"},
+      {"Reynolds & Reynolds", {Line("1000", "1234567890.12", ".00")}, "", "      1000|1234567890.12"},
       {"Plumas Bank", {Record("1000", "1.00", ".00"), Record("2000", "100000000.00", ".00")}, "c:\\gl\\gl.txt, record 2",
        "The amount 100000000.00 does not fit the journal's 11-character amount field."},
       {"Sparak", {Record("1000", "10000000000.00", ".00")}, "c:\\gl\\gl.txt, record 1",
@@ -102,8 +106,18 @@ TEST_F(FixedBankFilesTest, AnAmountTooWideForItsFieldStopsTheRunNamingTheRecord)
   for (const auto& row : rows) {
     SCOPED_TRACE(row.package);
     boxes = dialogs::ScriptedDialogs();
+    if (std::string(row.where).empty()) {
+      const bool sos = std::string(row.package) == "SOS";
+      // An amount alone leaves the print journal out of balance.
+      if (!sos) boxes.QueueAnswer(dialogs::kNo);
+      RunPackage(row.package, row.input);
+      EXPECT_TRUE(window->run.Ready);
+      const std::string line = JournalLines(JournalName(row.package)).at(0);
+      EXPECT_EQ(sos ? line.substr(24, 22) : line.substr(12, 10) + "|" + line.substr(57, 13), row.text);
+      continue;
+    }
     RunPackage(row.package, row.input);
-    EXPECT_EQ(LastPrompt(), Stopped(row.package, row.where, row.reason));
+    EXPECT_EQ(LastPrompt(), Stopped(row.package, row.where, row.text));
     EXPECT_FALSE(window->run.Ready);
     // Nothing closes a journal that was cut short: no trailer, no closing
     // lines, no control records, no held records.

@@ -156,26 +156,78 @@ TEST_F(StoredInputWritersTest, ShelbyTakesTheCreditsAsReadWhereverTheyStandInThe
   EXPECT_EQ(ShelbyCents(".00"), "0");
 }
 
-TEST_F(StoredInputWritersTest, ShelbyRefusesAnAmountWiderThanItsFieldNamingTheRecord) {
-  Prepare("Shelby v5", {Record("1000", "1.00", ".00"), Record("1000", "123456789012.5", ".00")});
-  Run();
-  EXPECT_EQ(Shown(), (Lines{"QvLedgerloom - Shelby v5 | The Shelby v5 Journal Entry was stopped by an error:\r\r"
-                            "c:\\gl\\gl.txt, record 2\rThe amount 123456789012.5 does not fit its field of 11 "
-                            "characters."}));
-  EXPECT_EQ(JournalLines("GLTRN2000.TXT").size(), 1u);
+TEST_F(StoredInputWritersTest, ShelbyV5FirstValueAndDescriptionFollowTheirOptions) {
+  const struct {
+    int fiveDigits;  // "Use 5 digit field 1"
+    int department;  // "Use Dept as Desc."
+    std::string first, description;
+  } rows[] = {{0, 0, "0", "02 03"}, {0, 1, "0", "03"}, {1, 1, "00000", "03"}};
+  for (const auto& row : rows) {
+    Prepare("Shelby v5", {Record("1000", "1.00", "1.00")});
+    window->txtFiscMon.SetText("04");
+    window->chkNames.SetValue(row.fiveDigits);
+    window->chkLoc.SetValue(row.department);
+    Run();
+    EXPECT_EQ(JournalLines("GLTRN2000.TXT"),
+              Lines{"\"" + row.first + "\",\"00100004PR61130\",\"000\",\"113026\",\"" + row.description +
+                    "\",\"\",\"000000001000\",\"0\",\"\""});
+  }
+}
+
+// The run stops at the amount, naming the record it came from, or the
+// merged line when the amount is a sum of records.
+TEST_F(StoredInputWritersTest, AnAmountWiderThanItsFieldStopsTheRunNamingItsRecordOrSummarizedLine) {
+  const std::vector<std::string> twoOfAKind = {Record("2000", "1.00", ".00"), Record("1000", "99999999.99", ".00"),
+                                               Record("1000", "99999999.99", ".00"), Record("3000", ".00", "5.00")};
+  const struct {
+    std::string package;
+    bool summarized;
+    std::vector<std::string> records;
+    std::string where;
+    std::string amount;  // as refused
+    std::size_t width;
+    std::string journal;
+    std::size_t written;  // lines before the stop
+  } rows[] = {
+      {"Shelby v5", false, {Record("1000", "1.00", ".00"), Record("1000", "123456789012.5", ".00")},
+       "c:\\gl\\gl.txt, record 2", "123456789012.5", 11, "GLTRN2000.TXT", 1},
+      {"Shelby v5", true, twoOfAKind, "the summarized line of account 1000", "199999999.98", 11, "GLTRN2000.TXT", 1},
+      {"Sage BusinessWorks Gold", true, twoOfAKind, "the summarized line of account 1000", "199999999.98", 11,
+       "123113026.txt", 1},
+      // The merged credits fill the record's field; their negated sum does not fit the journal's.
+      {"PeachTree", true,
+       {Record("2000", "1.00", ".00"), Record("1000", ".00", "9999999999.99"), Record("1000", ".00", "9999999999.99")},
+       "the summarized line of account 1000", "-19999999999.98", 14, "123.csv", 1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.package + (row.summarized ? " summarized" : ""));
+    boxes = {};
+    Prepare(row.package, row.records);
+    window->Summarized.SetValue(row.summarized);
+    window->chkJobCode.SetValue(0);  // PeachTree without job costing asks nothing
+    Run();
+    EXPECT_EQ(Shown(), (Lines{"QvLedgerloom - " + row.package + " | The " + row.package +
+                              " Journal Entry was stopped by an error:\r\r" + row.where + "\rThe amount " +
+                              row.amount + " does not fit its field of " + std::to_string(row.width) +
+                              " characters."}));
+    EXPECT_EQ(JournalLines(row.journal).size(), row.written);
+    EXPECT_FALSE(window->run.Ready);
+  }
 }
 
 TEST_F(StoredInputWritersTest, SolomonLeavesNoDescriptionOfACommaRunToALaterFixedRun) {
   window->chkCSV.SetValue(1);
+  // The last line read carries a description, which the fixed run below
+  // must not take over.
   Prepare("Solomon", {"123,20261130,01,02,03,611000-CR000,1234.00,.00,Tax Impound\r\n",
-                      "123,20261130,01,02,03,611000,.00,1234.50,\"ER, Medicare\"\r\n",
-                      "123,20261130,01,02,03,700000,.50,abc\r\n"});  // too few values: warned, still written
+                      "123,20261130,01,02,03,700000,.50,abc\r\n",  // too few values: warned, still written
+                      "123,20261130,01,02,03,611000,.00,1234.50,\"ER, Medicare\"\r\n"});
   boxes.QueueAnswer(dialogs::kNo);
   Run();
   EXPECT_EQ(JournalLines(), (Lines{"Level0,,PJ,N,202611,B,,,,,1234.5",
                                    "Level1,611000,CR000,PR,11/30/26,Payroll,1234.00,.00,Tax Impound",
-                                   "Level1,611000,,PR,11/30/26,Payroll,.00,1234.50,ER, Medicare",
-                                   "Level1,700000,,PR,11/30/26,Payroll,.50,abc,"}));
+                                   "Level1,700000,,PR,11/30/26,Payroll,.50,abc,",
+                                   "Level1,611000,,PR,11/30/26,Payroll,.00,1234.50,ER, Medicare"}));
   const std::string warning = "QvLedgerloom | Some lines of the input file hold fewer than 9 values";
   EXPECT_EQ(Shown()[0].substr(0, warning.size()), warning);
 
@@ -211,6 +263,9 @@ TEST_F(StoredInputWritersTest, PeachTreeCountsEveryLineTheEntryWillHold) {
            {1, 1, "23", {"5000", "6000-J1L", "7000-J2L"}, "7", 7, 7},
            {1, 1, "23", {"6000-J1L", "5000"}, "4", 4, 7},  // the first record is a labour record too
            {1, 1, "abc", {"6000-J1L", "5000"}, "2", 2, 7},  // a rate that is no number: no burden lines
+           // An overhead that rounds to 0 writes no burden lines; the count
+           // is taken before any amount is known.
+           {1, 1, "0.004", {"6000-J1L", "5000"}, "4", 2, 7},
            {1, 0, "23", {"6000-J1L", "5000"}, "2", 2, 7},
            {0, 0, "23", {"6000-J1L", "5000"}, "2", 2, 6},
        }) {
@@ -249,16 +304,19 @@ TEST_F(StoredInputWritersTest, PeachTreeAsksWithFreshDefaultsInASecondRunAndCuts
   // A debits text that is no number is written back as ".00".
   EXPECT_EQ(vb::Trim(SplitLines(Audit())[0].substr(36, 14)), ".00");
 
+  // The second run dated mm/dd/yy, burden lines too.
   boxes = {};
   Prepare("PeachTree", {Record("7000-J2L", "10.00", ".00")});
   window->chkJobCode.SetValue(1);
   window->chkOverhead.SetValue(1);
+  window->rdoYY.SetValue(true);
   for (const char* answer : {"50420", "89950", "L", "B"}) boxes.QueueReply(answer);
   boxes.QueueAnswer(dialogs::kNo);
   Run();
   EXPECT_EQ(boxes.Shown()[0].defaultText, "50420");
   EXPECT_EQ(boxes.Shown()[2].defaultText, "L");
   EXPECT_EQ(Column(JournalLines("123.csv"), 2), Lines(3, "3"));
+  EXPECT_EQ(Column(JournalLines("123.csv"), 0), Lines(3, "11/30/26"));
 }
 
 }  // namespace

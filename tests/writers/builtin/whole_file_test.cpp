@@ -102,6 +102,23 @@ TEST_F(WholeFileRunTest, CMSEndsEachRunsLastDetailLineOnItsOwn) {
     EXPECT_EQ(JournalLines(), expected);
     EXPECT_EQ(LastTitle(), kInBalance);
   }
+
+  // A run the disk stops after many detail lines, the last of them still
+  // waiting for its end: the next run's journal starts clean all the same.
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+  std::filesystem::remove(c / "gl" / "Audit_trail.txt");
+  std::filesystem::create_symlink("/dev/full", c / "gl" / "Audit_trail.txt");
+  Prepare("CMS", Lines(20000, Record("9", "1.00", ".00")));
+  Run();
+  ASSERT_FALSE(window->run.Ready);
+  const std::string stopped = Shown().back();
+  ASSERT_EQ(stopped.rfind("QvLedgerloom - CMS | The CMS Journal Entry was stopped by an error:", 0), 0u) << stopped;
+  ASSERT_EQ(stopped.substr(stopped.size() - 10), "\rDisk full");
+  std::filesystem::remove(c / "gl" / "Audit_trail.txt");
+  Prepare("CMS", {Record("1", "1.00", "1.00")});
+  Run();
+  EXPECT_EQ(JournalLines(), (Lines{"H;11/30/2026;PR;Quorvanta Payroll;", "D;1;;D;1.00;", "D;1;;C;1.00"}));
+  EXPECT_EQ(LastTitle(), kInBalance);
 }
 
 class IntuitRunTest : public WritersRunTest {

@@ -68,6 +68,7 @@ TEST_F(WorkbookJournalsTest, AIMsiSplitsTheAccountAroundItsFirstPoint) {
       {"1234567890.5", {"N:123456", "N:1", ""}},   // the point lies beyond the 10 characters kept
       {"1010.", {"N:1010", "", "N:0"}},            // after the point only padding
       {"0042.5", {"T:0042.5", "N:5", "N:2"}},      // a code keeps its leading zeros
+      {"0.5", {"N:0.5", "N:5", "N:0"}},            // a zero before the point leads nothing
       {"=1+1.2", {"T:=1+1.2", "N:2", "N:1"}},      // data never becomes a formula
       {"700-11.29", {"T:700-11", "N:2", "N:1"}},
       {"A.B", {"T:A.B   ", "T:B", "T:A"}},
@@ -134,7 +135,7 @@ TEST_F(WorkbookJournalsTest, EpicorLooksUpBothTextsAndLeavesThemEmptyWithoutAMat
     companies += std::to_string(1000 + i) + "," + std::to_string(i) + "\r\n";
   }
   descriptions += "60120,AUTO REIMBURSMENT\r\n60120,a later duplicate\r\n";
-  companies += "\"2243\",\"031\"\r\n";
+  companies += "\"2243\",\"031\"\r\n8888,0.5\r\n";
   Write("d.txt", descriptions);
   Write("co.txt", companies);
   Prepare("Epicor", {Line("60120224311000000", "138.48", ".00"), Line("10150117900000000", ".00", "25.00", "20260115"),
@@ -146,7 +147,7 @@ TEST_F(WorkbookJournalsTest, EpicorLooksUpBothTextsAndLeavesThemEmptyWithoutAMat
   EXPECT_EQ(SheetCells(kEpicorBook),
             (Table{{"T:60120224311000000", "N:138.48", "N:0", "", "T:November Payroll", "T:AUTO REIMBURSMENT", "T:031"},
                    {"T:10150117900000000", "N:0", "N:-25", "", "T:January Payroll", "T:Text 150", "N:179"},
-                   {"T:99999888800000000", "N:5", "N:0", "", "", "", ""},
+                   {"T:99999888800000000", "N:5", "N:0", "", "", "", "N:0.5"},
                    {"T:1015", "N:1", "N:-1", "", "T:November Payroll", "", ""}}));
   EXPECT_EQ(NumberFormat(kEpicorBook, 4, 1), "@");
   EXPECT_EQ(SplitLines(Audit())[9], "60120224311000000\t0.00");
@@ -194,7 +195,7 @@ TEST_F(WorkbookJournalsTest, EpicorRefusesAMissingCrossReferenceFileBeforeAnythi
 TEST_F(WorkbookJournalsTest, LASRWritesAccountAndNetAmountUnderItsHeading) {
   Prepare("LASR", {Line("000 000 2050 00", ".00", "819.73"), Line("7000", ".00", ".00"),
                    Line("6100-300-ABCDEFGH", "100.00", "40.00"), Line("6200", "abc", "60.00"),
-                   Line("0100", "12.5", "zz"), Line("=SUM(A1)", "1.00", "")});
+                   Line("0100", "12.5", "zz"), Line("0.5", "2.00", ".00"), Line("=SUM(A1)", "1.00", "")});
   Run();
 
   EXPECT_EQ(SheetCells(kLASRBook), (Table{{"T:ACCT", "D:46356"},
@@ -202,14 +203,15 @@ TEST_F(WorkbookJournalsTest, LASRWritesAccountAndNetAmountUnderItsHeading) {
                                           {"T:6100-300-ABCDE", "N:60"},
                                           {"N:6200", "N:-60"},
                                           {"T:0100          ", "N:12.5"},
+                                          {"N:0.5", "N:2"},
                                           {"T:=SUM(A1)      ", "N:1"}}));
   EXPECT_EQ(NumberFormat(kLASRBook, 2, 2), "0.00_);(0.00)");
-  EXPECT_EQ(NumberFormat(kLASRBook, 6, 2), "0.00_);(0.00)");
-  EXPECT_EQ(NumberFormat(kLASRBook, 7, 2), "General");
+  EXPECT_EQ(NumberFormat(kLASRBook, 7, 2), "0.00_);(0.00)");
+  EXPECT_EQ(NumberFormat(kLASRBook, 8, 2), "General");
   EXPECT_EQ(workbook::GetObject(kLASRBook).Worksheets(1).Range("B2").Text(), "(819.73)");
   EXPECT_EQ(Audit(),
             "000 000 2050 0\t-819.73\r\n7000          \t0.00\r\n6100-300-ABCDE\t60\r\n6200          \t-60\r\n"
-            "0100          \t12.5\r\n=SUM(A1)      \t1\r\n");
+            "0100          \t12.5\r\n0.5           \t2\r\n=SUM(A1)      \t1\r\n");
   ExpectReadyFor("LASR_123_Nov3026.xls");
 }
 

@@ -84,11 +84,11 @@ TEST_F(ClassPackageTest, EachPackageWritesItsFieldsAtTheirEdges) {
       // to even, or when it is no number; a large one whole.
       {&kBlackbaud,
        Text({"123,20261130,01,02,03,01,3,1001,1,1,0", "123,20261130,01,02,03,01,0.5,1001,1,1,0",
-             "123,20261130,01,02,03,01,1.5,1001,1,1,0", "123,20261130,01,02,03,01,x,1001,1,1,0",
-             "123,20261130,01,02,03,01,70000,1001,1,0,4"}),
+             "123,20261130,01,02,03,01,1,1001,1,1,0", "123,20261130,01,02,03,01,1.5,1001,1,1,0",
+             "123,20261130,01,02,03,01,x,1001,1,1,0", "123,20261130,01,02,03,01,70000,1001,1,0,5"}),
        {"01-1001-003,Debit,1,11/30/2026,Journal Entry,,1", "01-1001-000,Debit,1,11/30/2026,Journal Entry,,1",
-        "01-1001-002,Debit,1,11/30/2026,Journal Entry,,1", "01-1001-000,Debit,1,11/30/2026,Journal Entry,,1",
-        "01-1001-70000,Credit,4,11/30/2026,Journal Entry,,1"}},
+        "01-1001-001,Debit,1,11/30/2026,Journal Entry,,1", "01-1001-002,Debit,1,11/30/2026,Journal Entry,,1",
+        "01-1001-000,Debit,1,11/30/2026,Journal Entry,,1", "01-1001-70000,Credit,5,11/30/2026,Journal Entry,,1"}},
       // Every line keeps seven fields, a zero net and a bad date included.
       {&kIPS,
        Text({"123,20261130,01,02,03,1,2,Desc,1,5,5", "123,2026113,01,02,03,1,2,Desc,1,,3.25",
@@ -199,6 +199,32 @@ TEST_F(ClassPackageTest, SapIslandOffsetWritesNothingAndTheOperatorCanLeaveTheJo
   EXPECT_EQ(SplitLines(Audit()).size(), 1u);
   EXPECT_EQ(LastTitle(), "Journal Entry remains OUT of Balance.");
   EXPECT_EQ(boxes.Pending(), 0u);
+}
+
+// Lines too short to write are named once the input is read; blank lines,
+// tabs and blanks alike, count only where data follows them.
+TEST_F(ClassPackageTest, SapIslandNamesTheLinesItPassesOver) {
+  const std::string debit = "1,20261130,1,2,3,5000,1,7.00,.00";
+  const std::string credit = "1,20261130,1,2,3,6000,1,.00,7.00";
+  const std::string skipped = "QvLedgerloom | These lines of the input file hold too few values and were not written:\r\r";
+  const struct {
+    Lines input;
+    Lines shown;  // before the result
+  } rows[] = {
+      {{debit, "1,20261130,1,2", credit}, {skipped + "c:\\gl\\gl.txt, line 2"}},
+      {{debit, "\t \t", "", credit}, {skipped + "c:\\gl\\gl.txt, lines 2, 3"}},
+      {{debit, credit, "", "\t\t", " \t "}, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.input[1]);
+    boxes = dialogs::ScriptedDialogs();
+    EXPECT_EQ(RunOver(kSAP, Text(row.input)).size(), 2u);
+    Lines shown = Shown();
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown.back().substr(0, shown.back().find(" |")), kInBalance);
+    shown.pop_back();
+    EXPECT_EQ(shown, row.shown);
+  }
 }
 
 // ---- A later run in the same session ----

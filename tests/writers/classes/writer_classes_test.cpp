@@ -98,17 +98,24 @@ std::string Ten(const std::string& account, const std::string& seventh, const st
 
 const char* kHeader = "trans #,acct,dept,deb+/cred-";
 
-TEST_F(ClassRunTest, AswaShortLinesAreWarnedOnceAndTakeNothingFromTheNextLine) {
+TEST_F(ClassRunTest, AswaShortAndLongLinesAreWarnedOnceInEveryRunAndTakeNothingFromTheNextLine) {
   // Nine values: the credit is missing, so empty; the next line is read
-  // on its own.
+  // on its own. Twelve: the last two are not read.
   PrepareInput("aswa", Lines({"123,20261130,01,02,03,5000,4,8,25.00", "123,20261130,01,02,03,6000,4,8,",
-                              Ten("7000", "1", ".00", "25.00")}));
-  Run();
+                              Ten("7000", "1", ".00", "25.00"), Ten("8000", "2", "5.00", "5.00") + ",6.00,7.00",
+                              Ten("8100", "2", ".00", ".00") + ",x"}));
+  const RunOutput first = RunOnce("123113026.txt");
   EXPECT_EQ(JournalLines("123113026.txt"), (std::vector<std::string>{kHeader, "1,5000,4,25", "2,7000,1,-25"}));
-  ASSERT_EQ(boxes.Shown().size(), 2u);
-  EXPECT_EQ(boxes.Shown()[0].prompt,
-            "Some lines of the input file hold fewer than 10 values; missing values were taken as empty.");
-  EXPECT_EQ(boxes.Shown()[1].title, kInBalance);
+  ASSERT_EQ(first.shown.size(), 3u);
+  EXPECT_EQ(first.shown[0],
+            "QvLedgerloom | Some lines of the input file hold fewer than 10 values; missing values were taken as "
+            "empty.");
+  EXPECT_EQ(first.shown[1],
+            "QvLedgerloom | Some lines of the input file hold more than 10 values; the values after the first 10 "
+            "were not read.");
+  EXPECT_EQ(first.shown[2].substr(0, first.shown[2].find(" |")), kInBalance);
+  // Each run is told again.
+  EXPECT_EQ(RunOnce("123113026.txt").shown, first.shown);
 }
 
 TEST_F(ClassRunTest, AswaOffsetOfZeroWritesNothing) {
