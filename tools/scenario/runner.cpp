@@ -11,6 +11,7 @@
 #include "platform/paths/paths.h"
 #include "platform/vb/clock.h"
 #include "platform/vb/date.h"
+#include "scenario/cell_table.h"
 #include "scenario/script.h"
 #include "window/main_window_wiring.h"
 #include "window/qvledgerloom.h"
@@ -198,6 +199,11 @@ bool CompareExpected(const fs::path& scenarioDir, const fs::path& workDir, std::
   for (const fs::directory_entry& item : fs::recursive_directory_iterator(expectedDir)) {
     if (!item.is_regular_file()) continue;
     const fs::path relative = fs::relative(item.path(), expectedDir);
+    if (relative.extension() == ".cells") {
+      const fs::path workbook = fs::path(relative).replace_extension();
+      same = SameCells(item.path(), workDir / workbook, workbook.generic_string(), report) && same;
+      continue;
+    }
     same = SameBytes(item.path(), workDir / relative, relative.generic_string(), report) && same;
   }
   return same;

@@ -2,7 +2,9 @@
 // Runs one scenario folder against the real main window: copies its files
 // into the work folder, performs scenario.txt's actions as an operator
 // would, writes transcript.txt of every box shown, and compares every file
-// under expected/ byte for byte.
+// under expected/ byte for byte, except that expected/PATH.cells is the table
+// of the cells of the workbook PATH (expected/c/gl/SC_1_Nov3026.xls.cells for
+// c/gl/SC_1_Nov3026.xls), compared cell by cell (its form: cell_table.h).
 #include <filesystem>
 #include <ostream>
 

@@ -18,6 +18,7 @@
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 #include "writers/builtin/workbook_journal.h"
+#include "writers/builtin/workbook_journals.h"
 
 namespace qvl {
 
@@ -106,11 +107,13 @@ void WriteRow(NuVSheet& s, const NuVLine& line, const NuVRow& row, const std::op
   const workbook::Worksheet& sheet = s.sheet;
   sheet.Cells(s.row, 3).NumberFormat("@");
   sheet.Cells(s.row, 10).NumberFormat("@.@@");
+  // The account and its dimension codes keep their leading zeros ("0400").
   PutRow(sheet, s.row,
          {"GENERAL", "PAYROLL", std::to_string(s.lineNumber), line.IsBank() ? "Bank Account" : "G/L ACCOUNT",
-          row.accountNo, row.description, posted, posted,
+          TypedFromData(row.accountNo), row.description, posted, posted,
           "UP" + vb::Mid(d, 5, 2) + vb::Mid(d, 7, 2) + vb::Mid(d, 3, 2) + row.documentSuffix, amountText,
-          vb::Mid(line.account, 13, 4), vb::Mid(line.account, 17, 3), vb::Mid(line.account, 20, 3), ""});
+          TypedFromData(vb::Mid(line.account, 13, 4)), TypedFromData(vb::Mid(line.account, 17, 3)),
+          TypedFromData(vb::Mid(line.account, 20, 3)), ""});
   if (reversed) sheet.Cells(s.row, 10).Value(*reversed);
   ++s.row;
   s.lineNumber += kLineStep;

@@ -109,13 +109,13 @@ TEST_F(NuVisionTest, RegularRowsPutBankLinesFirstAndReverseAccruedPayroll) {
   EXPECT_EQ(Sheet("NuVision_123_Nov3026.xls"),
             (Table{kTitles,
                        {"T:GENERAL", "T:PAYROLL", "T:10000", "T:Bank Account", "T:BK1000", "T:Operating Cash", kDate,
-                        kDate, "T:UP113026PR", "N:-100", "N:0", "N:0", "N:0", ""},
+                        kDate, "T:UP113026PR", "N:-100", "T:0000", "T:000", "T:000", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:20000", "T:G/L ACCOUNT", "N:611100", "T:Regular Earnings", kDate,
                         kDate, "T:UP113026PR", "N:43001.15", "N:1114", "T:NEW", "T:SR1", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:30000", "T:G/L ACCOUNT", "N:230200", "T:Accrued Payroll", kDate,
-                        kDate, "T:UP113026PR", "N:-500", "N:0", "T:XXX", "T:XXX", ""},
+                        kDate, "T:UP113026PR", "N:-500", "T:0000", "T:XXX", "T:XXX", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:40000", "T:G/L ACCOUNT", "N:230200", "T:Accrued Payroll", kDate,
-                        kDate, "T:UP113026PR", "N:500", "N:0", "T:XXX", "T:XXX", ""},
+                        kDate, "T:UP113026PR", "N:500", "T:0000", "T:XXX", "T:XXX", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:50000", "T:G/L ACCOUNT", "N:611200", "T:Three Letters", kDate,
                         kDate, "T:UP113026PR", "N:0", "N:2000", "T:XXX", "T:XXX", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:60000", "T:G/L ACCOUNT", "N:611400", "", kDate, kDate,
@@ -141,9 +141,9 @@ TEST_F(NuVisionTest, AccrualRowsFollowTheExportAndCarryTheMappedAccounts) {
                        {"T:GENERAL", "T:PAYROLL", "T:20000", "T:G/L ACCOUNT", "N:230200", "T:Wages Offset", kDate,
                         kDate, "T:UP113026PRACCR", "N:43001.15", "N:1114", "T:NEW", "T:SR1", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:30000", "T:Bank Account", "N:100000", "T:Cash, Operating",
-                        kDate, kDate, "T:UP113026PRACCR", "N:-100", "N:0", "N:0", "N:0", ""},
+                        kDate, kDate, "T:UP113026PRACCR", "N:-100", "T:0000", "T:000", "T:000", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:40000", "T:G/L ACCOUNT", "N:230200", "T:Accrued Payroll", kDate,
-                        kDate, "T:UP113026PRACCR", "N:-500", "N:0", "T:XXX", "T:XXX", ""}}));
+                        kDate, "T:UP113026PRACCR", "N:-500", "T:0000", "T:XXX", "T:XXX", ""}}));
   EXPECT_EQ(Audit(), "");
 }
 

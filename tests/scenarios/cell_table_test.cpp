@@ -1,0 +1,148 @@
+#include "scenario/cell_table.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "platform/paths/paths.h"
+#include "platform/workbook/workbook.h"
+#include "scenario/runner.h"
+#include "support/tempdir.h"
+
+namespace qvl::scenario {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Every kind of cell a journal workbook holds, on two sheets.
+void SaveBook(const fs::path& folder) {
+  fs::create_directories(folder);
+  paths::UnmapAll();
+  paths::MapDrive('z', folder);
+  auto app = workbook::Application::Create();
+  auto book = app.Workbooks().Add();
+  auto journal = book.Worksheets(1);
+  journal.Name("Journal");
+  journal.Cells(1, 1).Value("ACCT");
+  journal.Cells(1, 2).Value("11/30/2026");
+  journal.Cells(2, 1).Value("'0100 ");
+  journal.Cells(2, 2).Value(-819.73);
+  journal.Range("B2").NumberFormat("0.00_);(0.00)");
+  journal.Cells(3, 2).Value("=SUM(B2:B2)");
+  journal.Range("A4").NumberFormat("@");  // a format without a value is no cell of the table
+  book.Worksheets(2).Cells(1, 3).Value("a\tb");
+  book.SaveAs("z:\\book.xls");
+  app.Quit();
+  paths::UnmapAll();
+}
+
+constexpr const char* kTable =
+    "Journal\tA1\ttext\tGeneral\tACCT\n"
+    "Journal\tB1\tdate\tm/d/yyyy\t11/30/2026\n"
+    "Journal\tA2\ttext\tGeneral\t0100 \n"
+    "Journal\tB2\tnumber\t0.00_);(0.00)\t-819.73\n"
+    "Journal\tB3\tformula\tGeneral\t=SUM(B2:B2)\n"
+    "Sheet2\tC1\ttext\tGeneral\ta\\tb\n";
+
+class CellTableTest : public ::testing::Test {
+ protected:
+  void SetUp() override { SaveBook(dir.path()); }
+
+  bool Compare(const std::string& table, std::string& report) {
+    test::WriteBytes(dir / "book.xls.cells", table);
+    std::ostringstream out;
+    const bool same = SameCells(dir / "book.xls.cells", dir / "book.xls", "c/book.xls", out);
+    report = out.str();
+    return same;
+  }
+
+  test::TempDir dir;
+};
+
+TEST_F(CellTableTest, ATableOfEveryCellMatchesInAnyOrder) {
+  std::string report;
+  EXPECT_TRUE(Compare(kTable, report)) << report;
+  EXPECT_EQ(report, "");
+  // Lines in another order, CR LF line ends and empty lines change nothing.
+  EXPECT_TRUE(Compare("Sheet2\tC1\ttext\tGeneral\ta\\tb\r\n\r\n"
+                      "Journal\tB3\tformula\tGeneral\t=SUM(B2:B2)\n"
+                      "Journal\tB2\tnumber\t0.00_);(0.00)\t-819.73\n"
+                      "Journal\tA2\ttext\tGeneral\t0100 \n"
+                      "Journal\tB1\tdate\tm/d/yyyy\t11/30/2026\n"
+                      "Journal\tA1\ttext\tGeneral\tACCT\n",
+                      report))
+      << report;
+}
+
+TEST_F(CellTableTest, EachCellThatDiffersIsMissingOrIsNotExpectedIsReported) {
+  std::string report;
+  EXPECT_FALSE(Compare("Journal\tA1\ttext\tGeneral\tACCT\n"
+                       "Journal\tB1\tdate\tm/d/yyyy\t11/30/2026\n"
+                       "Journal\tA2\ttext\tGeneral\t0100\n"                // the blank dropped
+                       "Journal\tB2\ttext\t0.00_);(0.00)\t-819.73\n"       // a number, not a text
+                       "Journal\tB3\tformula\tGeneral\t=SUM(B2:B2)\n"
+                       "Journal\tC3\tnumber\tGeneral\t5\n",                // no such cell
+                       report));
+  EXPECT_EQ(report,
+            "DIFFERS c/book.xls Journal!A2\n"
+            "  expected: text General \"0100\"\n"
+            "  actual:   text General \"0100 \"\n"
+            "DIFFERS c/book.xls Journal!B2\n"
+            "  expected: text 0.00_);(0.00) \"-819.73\"\n"
+            "  actual:   number 0.00_);(0.00) \"-819.73\"\n"
+            "EXTRA CELL c/book.xls Sheet2!C1: text General \"a\\tb\"\n"
+            "MISSING CELL c/book.xls Journal!C3: number General \"5\"\n");
+}
+
+TEST_F(CellTableTest, ANumberFormatOrALastDigitThatDiffersIsReported) {
+  std::string report;
+  std::string table = kTable;
+  table.replace(table.find("0.00_);(0.00)\t-819.73"), 21, "0.00\t-819.7300000000001");
+  EXPECT_FALSE(Compare(table, report));
+  EXPECT_EQ(report,
+            "DIFFERS c/book.xls Journal!B2\n"
+            "  expected: number 0.00 \"-819.7300000000001\"\n"
+            "  actual:   number 0.00_);(0.00) \"-819.73\"\n");
+}
+
+TEST_F(CellTableTest, AMissingOrUnreadableWorkbookFails) {
+  std::string report;
+  fs::remove(dir / "book.xls");
+  EXPECT_FALSE(Compare(kTable, report));
+  EXPECT_EQ(report, "MISSING c/book.xls\n");
+
+  test::WriteBytes(dir / "book.xls", "ACCT,11/30/2026\r\n");
+  EXPECT_FALSE(Compare(kTable, report));
+  EXPECT_EQ(report.rfind("UNREADABLE c/book.xls: Cannot open \"c/book.xls\"", 0), 0u) << report;
+}
+
+TEST_F(CellTableTest, ALineThatIsNotACellOfTheFormOrNamesACellTwiceFails) {
+  std::string report;
+  EXPECT_FALSE(Compare(std::string(kTable) + "Journal\tB1\tdate\tm/d/yyyy\t11/30/2026\n", report));
+  EXPECT_EQ(report, "BAD LINE c/book.xls.cells line 7: Journal!B1 is listed before\n");
+  for (const char* bad : {"Journal A1 text General ACCT\n", "Journal\ta1\ttext\tGeneral\tACCT\n",
+                          "Journal\t$A$1\ttext\tGeneral\tACCT\n", "Journal\tA1\tstring\tGeneral\tACCT\n",
+                          "\tA1\ttext\tGeneral\tACCT\n"}) {
+    EXPECT_FALSE(Compare(bad, report)) << bad;
+    EXPECT_EQ(report.rfind("BAD LINE c/book.xls.cells line 1: ", 0), 0u) << bad << report;
+  }
+}
+
+TEST(ScenarioRunner, AnExpectedCellTableIsComparedWithTheWorkbookBesideTheOtherFiles) {
+  test::TempDir dir;
+  SaveBook(dir / "sc");
+  std::filesystem::create_directories(dir / "sc" / "expected");
+  test::WriteBytes(dir / "sc" / "scenario.txt", "today 2026-12-06\n");
+  test::WriteBytes(dir / "sc" / "expected" / "book.xls.cells", kTable);
+  std::ostringstream report;
+  EXPECT_EQ(RunScenario(dir / "sc", dir / "work", report), 0) << report.str();
+
+  test::WriteBytes(dir / "sc" / "expected" / "book.xls.cells", std::string(kTable) + "Sheet3\tA1\tnumber\tGeneral\t1\n");
+  std::ostringstream failed;
+  EXPECT_EQ(RunScenario(dir / "sc", dir / "work2", failed), 1);
+  EXPECT_NE(failed.str().find("MISSING CELL book.xls Sheet3!A1: number General \"1\"\n"), std::string::npos)
+      << failed.str();
+}
+
+}  // namespace
+}  // namespace qvl::scenario
