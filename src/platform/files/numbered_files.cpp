@@ -17,7 +17,9 @@ namespace {
 constexpr std::size_t kFragmentLength = kRecordLength - 2;  // a record without CR LF
 constexpr std::size_t kBlock = std::size_t{1} << 20;
 
-bool IsBlank(std::string_view line) { return line.find_first_not_of(' ') == std::string_view::npos; }
+// Tabs count as blanks: an export edited in a spreadsheet or text editor can
+// leave lines of tabs, which hold no values any more than empty lines do.
+bool IsBlank(std::string_view line) { return line.find_first_not_of(" \t") == std::string_view::npos; }
 
 }  // namespace
 

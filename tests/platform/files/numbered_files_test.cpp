@@ -61,7 +61,9 @@ TEST_F(NumberedFilesTest, CommaListReadTakesItsValuesFromOneLine) {
       "\"12\",\"20260131\",\"1\",\"2\",\"3\",\"500,100\",\"8.00\",\"125.50\",\".00\"\r\n"
       "12,20260131,1\r\n"  // short: the rest is empty, nothing comes from the next line
       "12,20260131,1,2,3,600-200,8.00,abc,.00,extra,more\r\n"
-      "  \r\n"  // blank lines hold no values
+      "  \r\n"  // blank lines hold no values, nor lines of tabs and blanks
+      "\t\r\n"
+      " \t \r\n"
       "\r\n"
       "13, 20260228 ,\"  4\",,,700,,1.00,2.00\r\n"
       "\r\n"
@@ -80,7 +82,7 @@ TEST_F(NumberedFilesTest, CommaListReadTakesItsValuesFromOneLine) {
   EXPECT_EQ(files_.ReadLine(1), "");  // the reads share one position
   EXPECT_EQ(files_.ReadLine(1), "whole, line");
   // Trailing blank lines end the input quietly: the next read is the one that fails.
-  OpenText("1,2\r\n\r\n\r\n");
+  OpenText("1,2\r\n\r\n\t\r\n");
   EXPECT_EQ(files_.InputValues(1, 2).values, (Values{"1", "2"}));
   EXPECT_FALSE(files_.Eof(1));
   EXPECT_EQ(files_.ReadValues(1, 2), std::nullopt);
