@@ -93,11 +93,12 @@ void AdpLine(QvLedgerloom& w) {
 void AdpClosing(QvLedgerloom& w, const std::string& dates) {
   RunState& run = w.run;
   const std::string cents = ZeroFilledCents(w, adp.TTHAmt, kAmountDigits);
-  // Its audit line names what it posts: the account and the credit.
+  // Its audit line names what it posts: the account and the credit, stored
+  // left-aligned as the current record stores every value.
   run.curRec = InputRecord();
   run.curRec.SetAccount(kBalancingAccount);
   run.curRec.SetDebits(".00");
-  run.curRec.SetCredits(vb::PadLeft(vb::Format(adp.TTHAmt, "#.00"), InputRecord::Width(InputRecord::kCredits)));
+  run.curRec.SetCredits(vb::Format(adp.TTHAmt, "#.00"));
   WriteAdpRecord(w, AdpRecord("G", "C", cents, kBalancingAccount, "TO BALANCE", dates));
 }
 

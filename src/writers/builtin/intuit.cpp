@@ -80,36 +80,55 @@ void AddWC(const WCEntry& entry) {
   intuit.WCSummary.push_back(entry);
 }
 
-// Loads and totals the workers' compensation file: the input path with
-// "\GL" replaced by "\WC". False, with the operator told why, when there is
-// no such file to read.
+// The workers' compensation file beside the input: the input's path with
+// every "\GL" of its folders, in any letter case, replaced by "\WC"; the
+// file keeps the input's name (c:\gl\gl.txt gives c:\WC\gl.txt). None
+// when the folders hold no "\GL": the export is never read as that file.
+std::optional<std::string> WCPathOf(const std::string& input) {
+  const std::size_t slash = input.rfind('\\');
+  const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
+  const std::string folders = input.substr(0, nameAt);
+  const std::string upper = vb::UCase(folders);
+  std::string replaced;
+  bool found = false;
+  for (std::size_t at = 0; at < folders.size();) {
+    if (upper.compare(at, 3, "\\GL") == 0) {
+      replaced += "\\WC";
+      at += 3;
+      found = true;
+    } else {
+      replaced += folders[at++];
+    }
+  }
+  if (!found) return std::nullopt;
+  return replaced + input.substr(nameAt);
+}
+
+// Loads and totals the workers' compensation file. False, with the operator
+// told why, when that file cannot be read. An input path that names no such
+// file counts as an empty one: told so, the run goes on without entries.
 bool ProcessIntuitWCfile(QvLedgerloom& w) {
   RunState& run = w.run;
   intuit.WCSummary.clear();
   intuit.WC_Total = vb::Currency();
-  const std::string title = PackageTitle(kPackage);
-  if (vb::InStr(run.INFile, "\\GL") == 0) {
-    RefuseRun(w,
-              "The workers' compensation file is looked for in place of the input file's \\GL folder, and this "
-              "path holds none:\r\r" + run.INFile,
-              title);
-    return false;
-  }
-  const std::string path = vb::Replace(run.INFile, "\\GL", "\\WC");
-  try {
-    run.Files.OpenText(kWCFile, path);
-  } catch (const vb::Error& e) {
-    RefuseRun(w, "The workers' compensation file cannot be read:\r\r" + path + "\r" + e.description(), title);
-    return false;
-  }
+  const std::optional<std::string> path = WCPathOf(run.INFile);
   bool any = false;
-  while (std::optional<std::string> line = run.Files.ReadLine(kWCFile)) {
-    if (vb::Trim(*line).empty()) continue;
-    AddWC(WCLine(*line, path + ", line " + std::to_string(run.Files.LineNumber(kWCFile))));
-    any = true;
+  if (path) {
+    try {
+      run.Files.OpenText(kWCFile, *path);
+    } catch (const vb::Error& e) {
+      RefuseRun(w, "The workers' compensation file cannot be read:\r\r" + *path + "\r" + e.description(),
+                PackageTitle(kPackage));
+      return false;
+    }
+    while (std::optional<std::string> line = run.Files.ReadLine(kWCFile)) {
+      if (vb::Trim(*line).empty()) continue;
+      AddWC(WCLine(*line, *path + ", line " + std::to_string(run.Files.LineNumber(kWCFile))));
+      any = true;
+    }
+    run.Files.Close(kWCFile);
   }
-  run.Files.Close(kWCFile);
-  if (!any) ShowBox(w, "No records found in file:" + vb::Trim(path));
+  if (!any) ShowBox(w, "No records found in file:" + vb::Trim(path ? *path : run.INFile));
   std::string message;
   for (const WCEntry& e : intuit.WCSummary) {
     intuit.WC_Total += e.amount;

@@ -67,7 +67,8 @@ int RecordMonth(const std::string& date) {
 void Mas90V32Entry(QvLedgerloom& w) {
   RunState& run = w.run;
   run.Ready = true;
-  InitFiles(w);
+  // Asked before any file is created: Cancel ends the run, and an earlier
+  // journal and audit trail of the same name stay as they were.
   mas90.MAS90AcctLen = 0;
   while (mas90.MAS90AcctLen == 0) {
     const dialogs::InputReply reply = dialogs::InputBoxReply("Enter the Maximum Account Length (9 to 15)",
@@ -78,6 +79,7 @@ void Mas90V32Entry(QvLedgerloom& w) {
     }
     mas90.MAS90AcctLen = Mas90V32Length(reply.text);
   }
+  InitFiles(w);
   SummarizingRecordLoop(w, MAS90v32);
 }
 

@@ -2,15 +2,15 @@
 // straight to the journal: a file header, one detail record per non-zero
 // debit and per non-zero credit, and a trailer with the counts and totals.
 // No line counts toward the balance, so the file is always reported in
-// balance; each input record gets its audit line.
+// balance; each input record gets the package's own audit line.
 #include <cstdint>
 #include <string>
 
 #include "engine/amount_fields.h"
-#include "engine/audit_line.h"
 #include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/fields.h"
+#include "engine/input_record.h"
 #include "engine/run_files.h"
 #include "engine/run_state.h"
 #include "platform/dialogs/dialogs.h"
@@ -120,6 +120,13 @@ void PlumasBankEntry(QvLedgerloom& w) {
   RecordLoop(w, PlumasBank);
 }
 
+// The package's own audit line: the record's account, debits and credits
+// fields at their stored widths (18, 14, 14), separated by tabs.
+std::string PlumasAuditLine(const InputRecord& record) {
+  return std::string(record.View(InputRecord::kAccount)) + "\t" + std::string(record.View(InputRecord::kDebits)) +
+         "\t" + std::string(record.View(InputRecord::kCredits));
+}
+
 }  // namespace
 
 void PlumasBank(QvLedgerloom& w) {
@@ -127,7 +134,8 @@ void PlumasBank(QvLedgerloom& w) {
   const std::string account = BankAccount(run.curRec.account());
   WriteAmount(w, account, vb::AmountOf(run.curRec.debits()), true);
   WriteAmount(w, account, vb::AmountOf(run.curRec.credits()), false);
-  run.b.WriteLine(AuditLine(run.curRec));
+  // One per input record, also when it gives no detail record.
+  run.b.WriteLine(PlumasAuditLine(run.curRec));
 }
 
 void RegisterPlumasBankWriter(FinPacCatalog& catalog) {

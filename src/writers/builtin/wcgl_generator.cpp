@@ -110,20 +110,43 @@ bool ReadExportCompanyAndDate(QvLedgerloom& w) {
   return found;
 }
 
-void WriteWCLine(QvLedgerloom& w, const std::vector<TagRow>& tags, const std::string& line) {
+// One line of the workers' compensation file: its branch and department,
+// trimmed for the lookup, and its amount.
+struct WCLine {
+  std::string branch;
+  std::string department;
+  vb::Currency amount;
+};
+
+// Every line of the workers' compensation file, split before anything is
+// created: a line too short to hold its 16 values stops the run naming it.
+std::vector<WCLine> ReadWCLines(QvLedgerloom& w, const std::string& path) {
+  files::FileTable& files = w.run.Files;
+  std::vector<WCLine> lines;
+  files.OpenText(kSideFile, path);
+  while (std::optional<std::string> line = files.ReadLine(kSideFile)) {
+    if (vb::Trim(*line).empty()) continue;
+    OnLineOf(w, kSideFile, path, [&] {
+      const std::vector<std::string> v = ValuesAsTheyStand(*line, kWCValues, "the workers' compensation file");
+      lines.push_back({vb::Trim(v[kWCBranch]), vb::Trim(v[kWCDepartment]), vb::AmountOf(v[kWCAmount])});
+    });
+  }
+  files.Close(kSideFile);
+  return lines;
+}
+
+void WriteWCLine(QvLedgerloom& w, const std::vector<TagRow>& tags, const WCLine& line) {
   RunState& run = w.run;
-  const std::vector<std::string> v = ValuesAsTheyStand(line, kWCValues, "the workers' compensation file");
-  const vb::Currency amount = vb::AmountOf(v[kWCAmount]);
   // A line without an amount posts nothing.
-  if (amount.IsZero()) return;
-  wcgl.WCGLGen_Total = wcgl.WCGLGen_Total + amount;
+  if (line.amount.IsZero()) return;
+  wcgl.WCGLGen_Total = wcgl.WCGLGen_Total + line.amount;
   InputRecord& rec = run.curRec;
   rec = InputRecord();
   rec.SetCompany(wcgl.WCGLGen_CoNum);
   rec.SetDate(wcgl.WCGLGen_Date);
-  rec.SetAccount(TaggedAccount(tags, vb::Trim(v[kWCBranch]), vb::Trim(v[kWCDepartment])));
+  rec.SetAccount(TaggedAccount(tags, line.branch, line.department));
   rec.SetHours("0.00");
-  rec.SetDebits(vb::Format(amount, "0.00"));
+  rec.SetDebits(vb::Format(line.amount, "0.00"));
   rec.SetCredits("0.00");
   WriteFields(w, ",",
               {Plain(vb::Trim(rec.company())), Plain(vb::Trim(rec.date())), Plain(""), Plain(""), Plain(""),
@@ -150,18 +173,15 @@ void WCGL_Generator(QvLedgerloom& w) {
   const std::string folder = FolderOf(run.INFile);
   const std::string tagPath = folder + std::string(kTagFileName);
   const std::string wcPath = folder + std::string(kWCFileName);
-  // Everything the run needs is read, or found readable, before the journal
-  // is created.
+  // Everything the run needs is read and split before the journal is
+  // created: a source that cannot be read or holds a bad line ends the run
+  // with nothing written.
   if (!Readable(w, tagPath) || !Readable(w, wcPath)) return;
   const std::vector<TagRow> tags = ReadTags(w, tagPath);
+  const std::vector<WCLine> lines = ReadWCLines(w, wcPath);
   if (!ReadExportCompanyAndDate(w)) return;
   InitFiles(w);
-  run.Files.OpenText(kSideFile, wcPath);
-  while (std::optional<std::string> line = run.Files.ReadLine(kSideFile)) {
-    if (vb::Trim(*line).empty()) continue;
-    OnLineOf(w, kSideFile, wcPath, [&] { WriteWCLine(w, tags, *line); });
-  }
-  run.Files.Close(kSideFile);
+  for (const WCLine& line : lines) WriteWCLine(w, tags, line);
 }
 
 void RegisterWCGLGeneratorWriter(FinPacCatalog& catalog) {

@@ -66,6 +66,10 @@ TEST_F(FixedBankFilesTest, PlumasBankTypesCleansAndSidesEachDetailRecord) {
         "4000           121000358GLA4000             20261130D00000003.50"},
        "0000020000000015.500000010000000003.500000010000000012.00"},
       {"4000", "abc", ".00", {}, "0000000000000000.000000000000000000.000000000000000000.00"},
+      // An amount that exactly fills the 11-character field is written whole.
+      {"4000", "99999999.99", ".00",
+       {"4000           121000358GLA4000             20261130D99999999.99"},
+       "0000010099999999.990000010099999999.990000000000000000.00"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.account);
@@ -77,8 +81,13 @@ TEST_F(FixedBankFilesTest, PlumasBankTypesCleansAndSidesEachDetailRecord) {
       EXPECT_EQ(lines[i + 1].substr(5, 64), row.details[i]);
     }
     EXPECT_EQ(lines.back().substr(5, 57), row.counts);
-    // Every record has its audit line, written or not.
-    EXPECT_EQ(SplitLines(Audit()).size(), 1u);
+    // Every record has the package's own audit line, written or not: its
+    // account (18), debits (14) and credits (14) fields as stored, tab-separated.
+    const auto field = [](const std::string& text, std::size_t width) {
+      return std::string(text).append(width - text.size(), ' ');
+    };
+    const auto amount = [](const std::string& text) { return std::string(14 - text.size(), ' ') + text; };
+    EXPECT_EQ(Audit(), field(row.account, 18) + "\t" + amount(row.debits) + "\t" + amount(row.credits) + "\r\n");
     EXPECT_EQ(LastTitle(), kInBalance);
   }
 }

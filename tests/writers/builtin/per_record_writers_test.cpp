@@ -33,6 +33,10 @@ TEST_F(PerRecordWriters, TheOneAmountColumnOfEachLayout) {
       {"100.00", "25.50", "74.50", "74.50", "74.50", "74.5", "0000074.50"},
       {"25.50", "100.00", "-74.50", "-74.50", "-74.50", "-74.5", "-0000074.50"},
       {"", ".40", "-.40", "-0.40", "-.40", "-0.4", "-0000000.40"},
+      // Both sides netting below 1: each in its layout's form for that sign
+      // (JURIS: a debit's two decimals without a leading zero, a credit's "0.00").
+      {"1.00", ".50", ".50", ".50", ".50", "0.5", "0000000.50"},
+      {".50", "1.00", "-.50", "-0.50", "-.50", "-0.5", "-0000000.50"},
       {"5.00", "5.00", ".00", "0.00", ".00", "0", "0000000.00"},
       // An amount that is no number counts as 0 and the run goes on.
       {"12A.00", "3.00", "-3.00", "-3.00", "-3.00", "-3", "-0000003.00"},

@@ -75,6 +75,8 @@ TEST(Mas90Fields, V43AccountLosesDotsDashesAndThenBlanksToNineCharacters) {
   const std::pair<const char*, const char*> cases[] = {
       {"12.345.678-90", "234567890"}, {"1061 000 XYZ9", "61000XYZ9"}, {"123 456 78", "12345678"},
       {"12 3456", "12 3456"},        {"  5000  ", "5000"},           {"1-2.3", "123"},
+      // Blanks go only from an account longer than nine characters.
+      {"1.23 45 78", "123 45 78"},   {"123 45 789", "12345789"},
   };
   for (const auto& [account, cleaned] : cases) EXPECT_EQ(Mas90V43Account(account), cleaned) << account;
 }
