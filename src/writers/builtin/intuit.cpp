@@ -81,27 +81,25 @@ void AddWC(const WCEntry& entry) {
 }
 
 // The workers' compensation file beside the input: the input's path with
-// every "\GL" of its folders, in any letter case, replaced by "\WC"; the
-// file keeps the input's name (c:\gl\gl.txt gives c:\WC\gl.txt). None
-// when the folders hold no "\GL": the export is never read as that file.
+// every "\GL" replaced by "\WC". Where the path spells "\GL" in capitals,
+// only those are replaced, so every path that named its file so keeps
+// naming the same one (c:\GL\gl.txt gives c:\WC\gl.txt); otherwise any
+// letter case counts (c:\gl\gl.txt gives c:\WC\WC.txt). None when the
+// path holds no "\GL" at all: the export is never read as that file.
 std::optional<std::string> WCPathOf(const std::string& input) {
-  const std::size_t slash = input.rfind('\\');
-  const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
-  const std::string folders = input.substr(0, nameAt);
-  const std::string upper = vb::UCase(folders);
+  if (vb::InStr(input, "\\GL") != 0) return vb::Replace(input, "\\GL", "\\WC");
+  const std::string upper = vb::UCase(input);
+  if (vb::InStr(upper, "\\GL") == 0) return std::nullopt;
   std::string replaced;
-  bool found = false;
-  for (std::size_t at = 0; at < folders.size();) {
+  for (std::size_t at = 0; at < input.size();) {
     if (upper.compare(at, 3, "\\GL") == 0) {
       replaced += "\\WC";
       at += 3;
-      found = true;
     } else {
-      replaced += folders[at++];
+      replaced += input[at++];
     }
   }
-  if (!found) return std::nullopt;
-  return replaced + input.substr(nameAt);
+  return replaced;
 }
 
 // Loads and totals the workers' compensation file. False, with the operator
