@@ -105,6 +105,22 @@ TEST_F(CellTableTest, ANumberFormatOrALastDigitThatDiffersIsReported) {
             "  actual:   number 0.00_);(0.00) \"-819.73\"\n");
 }
 
+TEST_F(CellTableTest, ARoundNumberIsWrittenInPlainDigits) {
+  // An account such as 2000-0000-00 without its dashes.
+  paths::MapDrive('z', dir.path());
+  auto app = workbook::Application::Create();
+  auto book = app.Workbooks().Add();
+  book.Worksheets(1).Cells(1, 1).Value("2000000000");
+  book.Worksheets(1).Cells(1, 2).Value(0.00001);
+  book.SaveAs("z:\\round.xls");
+  app.Quit();
+  paths::UnmapAll();
+  test::WriteBytes(dir / "round.xls.cells",
+                   "Sheet1\tA1\tnumber\tGeneral\t2000000000\nSheet1\tB1\tnumber\tGeneral\t0.00001\n");
+  std::ostringstream report;
+  EXPECT_TRUE(SameCells(dir / "round.xls.cells", dir / "round.xls", "c/round.xls", report)) << report.str();
+}
+
 TEST_F(CellTableTest, AMissingOrUnreadableWorkbookFails) {
   std::string report;
   fs::remove(dir / "book.xls");

@@ -42,11 +42,12 @@ std::string Escaped(const std::string& text) {
   return out;
 }
 
-// Shortest text that reads back as the same double: a difference in the
-// last bit of an amount shows.
+// Shortest text in plain digits that reads back as the same double: a
+// difference in the last bit of an amount shows, and a round account number
+// reads 2000000000, never 2e+09.
 std::string ExactNumber(double value) {
-  char text[32];
-  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  char text[400];
+  const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed).ptr;
   return std::string(text, end);
 }
 

@@ -12,8 +12,8 @@
 // cell holds as a program reads it: number, text, date (a number shown through
 // a date format), boolean, error or formula. FORMAT is the cell's number
 // format ("General" when it has none). VALUE runs to the end of the line, so
-// a text keeps its blanks: a number in its shortest exact form ("1234.5",
-// "-20", "0.30000000000000004"), a date as m/d/yyyy, a text as its bytes with
+// a text keeps its blanks: a number in its shortest exact form in plain
+// digits ("1234.5", "-20", "0.30000000000000004", "2000000000"), a date as m/d/yyyy, a text as its bytes with
 // tab, CR and LF written \t, \r and \n, a boolean TRUE or FALSE, an error by
 // its name ("#DIV/0!"), a formula as written ("=SUM(D2:D9)"). A text cell
 // holding the empty text is listed with an empty VALUE; cells with a format
