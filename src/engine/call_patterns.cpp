@@ -89,7 +89,7 @@ void OnLineOf(QvLedgerloom& window, int number, std::string_view path, const std
 std::string InputPlace(const QvLedgerloom& window) {
   const RunState& run = window.run;
   if (run.Balancing) return "the offsetting entry";
-  if (run.curSumLoaded) return "the summarized line of account " + vb::Trim(run.curRec.account());
+  if (run.curSumLoaded) return SummarizedLinePlace(run.curRec);
   if (!run.Files.IsOpen(kInput) || run.Files.LineNumber(kInput) == 0) return {};
   return run.INFile + (run.Files.ReadsRecords(kInput) ? ", record " : ", line ") +
          std::to_string(run.Files.LineNumber(kInput));

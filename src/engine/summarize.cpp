@@ -1,5 +1,7 @@
 #include "engine/summarize.h"
 
+#include "engine/fields.h"
+#include "engine/run_errors.h"
 #include "engine/run_state.h"
 #include "platform/vb/error.h"
 #include "platform/vb/format.h"
@@ -12,12 +14,13 @@ namespace {
 constexpr std::size_t kKeyLength =
     InputRecord::Offset(InputRecord::kAccount) + InputRecord::Width(InputRecord::kAccount);
 
-// A merged sum as the entry's amount field holds it.
-std::string SumText(vb::Currency sum) {
-  return vb::PadLeft(sum.ToText(), InputRecord::Width(InputRecord::kDebits));
-}
+constexpr std::size_t kAmountWidth = InputRecord::Width(InputRecord::kDebits);
 
 }  // namespace
+
+std::string SummarizedLinePlace(const InputRecord& entry) {
+  return "the summarized line of account " + vb::Trim(entry.account());
+}
 
 std::string SumKey(const InputRecord& record) { return record.Text().substr(0, kKeyLength); }
 
@@ -28,7 +31,18 @@ void SumTable::Clear() {
 
 const InputRecord& SumTable::Entry(std::int64_t n) const {
   if (n < 1 || n > Count()) throw vb::SubscriptOutOfRange();
-  return rows_[static_cast<std::size_t>(n - 1)].record;
+  const Row& row = rows_[static_cast<std::size_t>(n - 1)];
+  if (row.tooWide) {
+    // The field would cut the sum's last digits: the line is refused rather
+    // than handed on with a wrong amount.
+    try {
+      (void)AmountInField(row.debits.ToText(), kAmountWidth);
+      (void)AmountInField(row.credits.ToText(), kAmountWidth);
+    } catch (const vb::Error& e) {
+      throw FileError(SummarizedLinePlace(row.record), e);
+    }
+  }
+  return row.record;
 }
 
 bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit,
@@ -45,8 +59,15 @@ bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency&
   Row& row = rows_[it->second];
   row.debits += debit;
   row.credits += credit;
-  row.record.SetDebits(SumText(row.debits));
-  row.record.SetCredits(SumText(row.credits));
+  // Only the group's final sums are written, so a sum that is too wide for
+  // a while and comes back within the field is still written exactly.
+  const std::string debits = row.debits.ToText();
+  const std::string credits = row.credits.ToText();
+  row.tooWide = debits.size() > kAmountWidth || credits.size() > kAmountWidth;
+  if (!row.tooWide) {
+    row.record.SetDebits(vb::PadLeft(debits, kAmountWidth));
+    row.record.SetCredits(vb::PadLeft(credits, kAmountWidth));
+  }
   return true;
 }
 

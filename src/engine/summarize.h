@@ -25,6 +25,9 @@ class SumTable {
   void Clear();
   std::int64_t Count() const { return static_cast<std::int64_t>(rows_.size()); }
   // Entry n (1..Count()); vb::Error 9 "Subscript out of range" otherwise.
+  // An entry whose sums are wider than the record's amount fields raises
+  // vb::Error 6 naming the amount, as a FileError placed at the entry's
+  // summarized line.
   const InputRecord& Entry(std::int64_t n) const;
 
   // Merges the record into the entry of its key, or adds it as a new entry
@@ -40,10 +43,14 @@ class SumTable {
     InputRecord record;
     vb::Currency debits;   // the value of record's debits text
     vb::Currency credits;  // the value of record's credits text
+    bool tooWide = false;  // a sum does not fit its field: record keeps older texts
   };
   std::vector<Row> rows_;
   std::unordered_map<std::string, std::size_t> index_;
 };
+
+// How a run's error names a merged line: by its account.
+std::string SummarizedLinePlace(const InputRecord& entry);
 
 // The key of a record: its first six fields exactly as stored (case and
 // blanks count).

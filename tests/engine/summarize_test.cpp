@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "engine/run_errors.h"
 #include "engine/run_state.h"
 #include "platform/vb/text.h"
 
@@ -40,12 +42,15 @@ void Load(RunState& run, std::int64_t n) {
   SumDebitsCredits(run);
 }
 
-TEST(Summarize, AGroupsAmountsArePlainSumsWithTheirSignsAndItsNetIsRounded) {
+// A sum wider than the record's 14-character amount field is refused when
+// its merged line is taken out, naming that line; it is never cut.
+TEST(Summarize, AGroupsAmountsArePlainSumsWithTheirSignsAndItsNetIsRoundedOrTheSumIsRefused) {
   const struct {
     std::vector<InputRecord> records;
     const char* debits;
     const char* credits;
     const char* net;
+    const char* refused = nullptr;  // the amount named when the line is refused
   } groups[] = {
       // A group of one is kept as it stands; text that is no number is 0.
       {{Rec("A", "-5.00", "abc")}, "-5.00         ", "abc           ", "-5.00"},
@@ -57,12 +62,37 @@ TEST(Summarize, AGroupsAmountsArePlainSumsWithTheirSignsAndItsNetIsRounded) {
       {{Rec("A", "5.00", ".00"), Rec("A", "-5.00", ".00")}, "             0", "             0", ".00"},
       {{Rec("A", "1.00", "3.50"), Rec("A", "3.00", ".00")}, "             4", "           3.5", ".50"},
       {{Rec("A", "1234567.00", ".00")}, "1234567.00    ", ".00           ", "1234567.00"},
+      // Sums that fill the field exactly.
+      {{Rec("A", "49999999999.99", "-4999999999.99"), Rec("A", "49999999999.99", "-4999999999.99")},
+       "99999999999.98", "-9999999999.98", "109999999999.96"},
+      {{Rec("A", "99999999999.99", ".00"), Rec("A", "99999999999.99", ".00")}, "", "", "", "199999999999.98"},
+      {{Rec("A", ".00", "99999999999.99"), Rec("A", ".00", "99999999999.99")}, "", "", "", "199999999999.98"},
+      {{Rec("A", ".00", "-9999999999.99"), Rec("A", ".00", "-9999999999.99")}, "", "", "", "-19999999999.98"},
+      {{Rec("A", "1.00", "0.0001"), Rec("A", "2.00", "12345678901")}, "", "", "", "12345678901.0001"},
+      // Only the group's final sums count: too wide for a while is no fault.
+      {{Rec("A", "99999999999.99", ".00"), Rec("A", "0.001", ".00"), Rec("A", "-0.001", ".00")},
+       "99999999999.99", "             0", "99999999999.99"},
   };
   for (const auto& g : groups) {
-    SCOPED_TRACE(g.net);
+    SCOPED_TRACE(g.refused != nullptr ? g.refused : g.net);
     RunState run;
     SummarizeAll(run, g.records);
     ASSERT_EQ(run.SumRecs(), 1);
+    if (g.refused != nullptr) {
+      const std::string reason = std::string("The amount ") + g.refused + " does not fit its field of 14 characters.";
+      for (const auto& take : {std::function<void()>([&] { (void)run.SumArray.Entry(1); }),
+                               std::function<void()>([&] { Load(run, 1); })}) {
+        try {
+          take();
+          ADD_FAILURE() << "not refused";
+        } catch (const FileError& e) {
+          EXPECT_EQ(e.path(), "the summarized line of account A");
+          EXPECT_EQ(e.number(), vb::kOverflow);
+          EXPECT_EQ(e.description(), reason);
+        }
+      }
+      continue;
+    }
     const InputRecord& e = run.SumArray.Entry(1);
     EXPECT_EQ(e.debits(), g.debits);
     EXPECT_EQ(e.credits(), g.credits);

@@ -175,7 +175,8 @@ TEST_F(StoredInputWritersTest, ShelbyV5FirstValueAndDescriptionFollowTheirOption
 }
 
 // The run stops at the amount, naming the record it came from, or the
-// merged line when the amount is a sum of records.
+// merged line when the amount is a sum of records; nothing is reported in
+// balance.
 TEST_F(StoredInputWritersTest, AnAmountWiderThanItsFieldStopsTheRunNamingItsRecordOrSummarizedLine) {
   const std::vector<std::string> twoOfAKind = {Record("2000", "1.00", ".00"), Record("1000", "99999999.99", ".00"),
                                                Record("1000", "99999999.99", ".00"), Record("3000", ".00", "5.00")};
@@ -198,6 +199,10 @@ TEST_F(StoredInputWritersTest, AnAmountWiderThanItsFieldStopsTheRunNamingItsReco
       {"PeachTree", true,
        {Record("2000", "1.00", ".00"), Record("1000", ".00", "9999999999.99"), Record("1000", ".00", "9999999999.99")},
        "the summarized line of account 1000", "-19999999999.98", 14, "123.csv", 1},
+      // The journal's field takes any width; the merged sum outgrows the record's own.
+      {"Solomon", true,
+       {Record("2000", "1.00", ".00"), Record("1000", "99999999999.99", ".00"), Record("1000", "99999999999.99", ".00")},
+       "the summarized line of account 1000", "199999999999.98", 14, "123113026.txt", 2},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.package + (row.summarized ? " summarized" : ""));
