@@ -26,7 +26,7 @@ export DISPLAY=":$(head -n1 "$dir/display")"
 
 # Windows shown before the manager has taken the screen would be placed
 # without it: wait until openbox has started.
-openbox --sm-disable --startup "touch $dir/ready" 2>"$dir/openbox.log" &
+openbox --sm-disable --startup "touch $dir/ready" >"$dir/openbox.log" 2>&1 &
 wm=$!
 for _ in $(seq 200); do
   [ -e "$dir/ready" ] && break
