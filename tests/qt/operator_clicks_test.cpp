@@ -10,6 +10,7 @@
 #include <QTest>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/dialogs/scripted_dialogs.h"
 #include "platform/qt/encoding.h"
@@ -65,9 +66,9 @@ class OperatorClicksTest : public test::QtWindowFixture {
     QTest::keyClicks(edit, text);
   }
   // The entries the list widget shows selected.
-  static QStringList SelectedIn(QListWidget* list) {
-    QStringList texts;
-    for (const QListWidgetItem* item : list->selectedItems()) texts << item->text();
+  static std::vector<std::string> SelectedIn(QListWidget* list) {
+    std::vector<std::string> texts;
+    for (const QListWidgetItem* item : list->selectedItems()) texts.push_back(FromQString(item->text()));
     return texts;
   }
 
@@ -92,7 +93,7 @@ TEST_F(OperatorClicksTest, ClickingTheHighlightedFilePutsItsPathBack) {
   // highlighted; clicking gl.txt takes that file again.
   window->cmboCoNum.SetListIndex(1);
   ASSERT_EQ(window->QvInputFile.Text(), "c:\\gl\\gl-oob.txt");
-  ASSERT_EQ(SelectedIn(files), QStringList{"gl.txt"});
+  ASSERT_EQ(SelectedIn(files), std::vector<std::string>{"gl.txt"});
   ClickRow(files, 1);
   EXPECT_EQ(window->QvInputFile.Text(), "c:\\gl\\gl.txt");
 }
@@ -128,7 +129,7 @@ TEST_F(OperatorClicksTest, CtrlClickOnTheHighlightedEntryLeavesItChosen) {
     ASSERT_EQ(model->ListIndex(), 1);
     ClickRow(list, 1, Qt::ControlModifier);
     EXPECT_EQ(model->ListIndex(), 1);
-    EXPECT_EQ(SelectedIn(list), QStringList{ToQString(model->List(1))});
+    EXPECT_EQ(SelectedIn(list), std::vector<std::string>{model->List(1)});
   }
   // The window stays laid out for the package a run would use.
   EXPECT_EQ(window->PickFinPac.Text(), "AccPac (new)");
