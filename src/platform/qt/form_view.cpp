@@ -77,7 +77,8 @@ bool LeavesTheControl(const QEvent* event, const QWidget* control) {
 }
 
 // A drive list, closed, shows its drive and as much of the drive's folder as
-// its box holds, ending in an ellipsis; the open list shows each in full.
+// its box holds, ending in an ellipsis (the open list is as wide as its
+// longest entry).
 class DriveBox : public QComboBox {
  public:
   using QComboBox::QComboBox;
@@ -520,8 +521,6 @@ void FormView::Sync(forms::Control& control) {
       auto* combo = static_cast<QComboBox*>(widget);
       SetItems(combo, Rows(drive.Items()));
       combo->setCurrentIndex(drive.ListIndex());
-      combo->view()->setMinimumWidth(combo->view()->sizeHintForColumn(0) +
-                                     2 * combo->view()->frameWidth());
       break;
     }
     case Kind::CheckBox: {
