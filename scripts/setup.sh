@@ -9,7 +9,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   qt6-base-dev libgl-dev fonts-dejavu-core fonts-dejavu-extra
   libfreexl-dev python3-xlrd libreoffice-calc-nogui
-  xvfb xauth
+  xvfb xauth openbox
 )
 
 missing=()

@@ -24,6 +24,7 @@ int main(int argc, char* argv[]) {
 
   qvl::qt::Desktop desktop(window);
   desktop.Add(window.aboutBox);
+  dialogs.SetOwner(&desktop.MainView());
   window.Show();
   const int status = QApplication::exec();
   qvl::dialogs::SetCurrent(nullptr);

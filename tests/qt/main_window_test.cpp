@@ -5,13 +5,11 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
-#include <cstdlib>
 #include <filesystem>
 
 #include "platform/dialogs/dialogs.h"
@@ -19,7 +17,6 @@
 #include "platform/qt/form_view.h"
 #include "platform/qt/qt_dialogs.h"
 #include "qt/qt_window_fixture.h"
-#include "window/app_info.h"
 #include "window/qvledgerloom.h"
 
 namespace qvl::qt {
@@ -110,26 +107,6 @@ TEST_F(QtWindowTest, AMessageBoxShowsTheExactTextsAndAnswers) {
   EXPECT_EQ(title, "OK to Proceed?");
   EXPECT_EQ(text, "We would like to create the directory \n\nc:\\out");
   EXPECT_EQ(buttons, 2);
-}
-
-TEST_F(QtWindowTest, ScreenshotOfTheMainWindow) {
-  window->SetCaption(CaptionWithVersion(window->Caption()));
-  window->dirInput.SetPath("c:\\GL Exports");
-  window->dirOutput.SetPath("c:\\Journal Entries");
-  window->Show();
-  view->show();
-  const QImage shot = view->grab().toImage();
-  EXPECT_EQ(view->windowTitle(), "Quorvanta Ledgerloom - v71.0");
-  ASSERT_FALSE(shot.isNull());
-  EXPECT_GE(shot.width(), 527);
-  EXPECT_GE(shot.height(), 498);
-  // Set QVL_SCREENSHOT to keep the picture (docs/main-window.png).
-  test::TempDir out;
-  const char* keep = std::getenv("QVL_SCREENSHOT");
-  const QString file = keep ? QString::fromLocal8Bit(keep)
-                            : QString::fromStdString((out / "main-window.png").string());
-  ASSERT_TRUE(shot.save(file, "PNG"));
-  EXPECT_GT(fs::file_size(file.toStdString()), 1000u);
 }
 
 }  // namespace

@@ -27,8 +27,9 @@ void Form::Load() {
 
 void Form::Show() {
   Load();
-  if (!loaded_ || visible_) return;  // the load handler may have unloaded it
+  if (!loaded_) return;  // the load handler may have unloaded it
   visible_ = true;
+  ++showCount_;
   Changed();
 }
 

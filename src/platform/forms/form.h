@@ -32,9 +32,12 @@ class Form {
 
   // Loading runs onLoad once, before the form first shows; Show loads a form
   // that is not loaded and makes it visible. Unload runs onUnload and hides
-  // the form; a later Show loads it afresh.
+  // the form; a later Show loads it afresh. Show on a form that is already
+  // visible brings it to the front: front ends raise the form each time
+  // ShowCount grows.
   bool Loaded() const { return loaded_; }
   bool Visible() const { return visible_; }
+  int ShowCount() const { return showCount_; }
   void Load();
   void Show();
   void Hide();
@@ -67,6 +70,7 @@ class Form {
   int height_;
   bool loaded_ = false;
   bool visible_ = false;
+  int showCount_ = 0;
   std::vector<Control*> controls_;
   Listeners<Form> listeners_;
 };

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 #include <cmath>
 #include <exception>
 
@@ -72,6 +75,29 @@ bool LeavesTheControl(const QEvent* event, const QWidget* control) {
   return next != nullptr && next->window() == control->window() && next != control &&
          !control->isAncestorOf(next);
 }
+
+// A drive list, closed, shows its drive and as much of the drive's folder as
+// its box holds, ending in an ellipsis (the open list is as wide as its
+// longest entry).
+class DriveBox : public QComboBox {
+ public:
+  using QComboBox::QComboBox;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    // The style draws the label one pixel in from each side of this field.
+    const QRect field =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText =
+        fontMetrics().elidedText(option.currentText, Qt::ElideRight, field.width() - 2);
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
+  }
+};
 
 }  // namespace
 
@@ -194,7 +220,7 @@ QWidget* FormView::Create(forms::Control& control, QWidget* parent) {
       line->setFrameShadow(QFrame::Sunken);
       return line;
     }
-    case Kind::DriveList: return new QComboBox(parent);
+    case Kind::DriveList: return new DriveBox(parent);
     case Kind::MenuItem: break;
   }
   return new QWidget(parent);
@@ -228,8 +254,15 @@ void FormView::Connect(forms::Control& control, QWidget* widget) {
     case Kind::ListBox:
     case Kind::FileList: {
       auto& list = static_cast<forms::ListControl&>(control);
-      connect(static_cast<QListWidget*>(widget), &QListWidget::currentRowChanged, this,
+      auto* widgetList = static_cast<QListWidget*>(widget);
+      connect(widgetList, &QListWidget::currentRowChanged, this,
               [this, &list](int row) { Act(list, [&list, row] { list.SetListIndex(row); }); });
+      KeepSelectionAsModelHolds(list, widgetList);
+      // A click on an entry is the list's click even when the entry is
+      // highlighted already, so clicking a file again puts its path back
+      // into a box that was edited since. A click on another entry moves the
+      // highlight, which fires the click through the model.
+      widgetList->viewport()->installEventFilter(this);
       break;
     }
     case Kind::FolderList: {
@@ -241,8 +274,9 @@ void FormView::Connect(forms::Control& control, QWidget* widget) {
       });
       connect(list, &QListWidget::itemActivated, this, [this, &folder, list](QListWidgetItem* item) {
         const int index = list->row(item) - folder.AncestorCount();
-        Act(folder, [&folder, index] { folder.SetPath(folder.List(index)); });
+        Act(folder, [this, &folder, index] { OpenFolder(folder, folder.List(index)); });
       });
+      KeepSelectionAsModelHolds(folder, list);
       break;
     }
     case Kind::DriveList: {
@@ -284,7 +318,50 @@ void FormView::Act(forms::Control& control, const std::function<void()>& action)
   Sync(control);
 }
 
+void FormView::KeepSelectionAsModelHolds(forms::Control& control, QListWidget* list) {
+  // A list holds exactly the selection its model holds: Ctrl+click on the
+  // highlighted entry would clear Qt's selection while the model, and so a
+  // run, still holds that entry.
+  connect(list, &QListWidget::itemSelectionChanged, this, [this, &control] {
+    if (!syncing_) Sync(control);
+  });
+}
+
+void FormView::OpenFolder(forms::FolderList& folder, const std::string& path) {
+  const bool again = path == folder.Path();
+  folder.SetPath(path);
+  if (!again) return;
+  // Opening the open folder fires no change, but the operator asks for the
+  // disk to be read again: the folder's files too, where a list shows them.
+  for (forms::Control* control : form_.Controls()) {
+    if (control->GetKind() != Kind::FileList) continue;
+    auto* files = static_cast<forms::FileList*>(control);
+    if (files->Path() == folder.Path()) files->Refresh();
+  }
+}
+
+void FormView::ClickOnHighlightedEntry(QObject* viewport, const QMouseEvent& press) {
+  if (press.button() != Qt::LeftButton) return;
+  for (auto& [control, widget] : widgets_) {
+    const Kind kind = control->GetKind();
+    if (kind != Kind::ListBox && kind != Kind::FileList) continue;
+    auto* list = static_cast<QListWidget*>(widget);
+    if (list->viewport() != viewport) continue;
+    auto* model = static_cast<forms::ListControl*>(control);
+    const int row = list->indexAt(press.position().toPoint()).row();
+    if (row >= 0 && row == model->ListIndex()) {
+      Act(*model, [model] {
+        if (model->onClick) model->onClick();
+      });
+    }
+    return;
+  }
+}
+
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress) {
+    ClickOnHighlightedEntry(watched, *static_cast<QMouseEvent*>(event));
+  }
   if (event->type() != QEvent::FocusOut) return QMainWindow::eventFilter(watched, event);
   for (auto& [control, widget] : widgets_) {
     const bool isCombo = control->GetKind() == Kind::ComboBox;
@@ -321,7 +398,15 @@ void FormView::closeEvent(QCloseEvent* event) {
 
 void FormView::SyncForm() {
   setWindowTitle(ToQString(form_.Caption()));
+  const bool wasVisible = isVisible();
   setVisible(form_.Visible());
+  if (form_.ShowCount() == shownCount_) return;
+  shownCount_ = form_.ShowCount();
+  if (wasVisible && form_.Visible()) {
+    // Shown again while open, perhaps behind another window: to the front.
+    raise();
+    activateWindow();
+  }
 }
 
 QWidget* FormView::Widget(std::string_view controlName) const {
@@ -381,7 +466,12 @@ void FormView::Sync(forms::Control& control) {
       auto* edit = static_cast<QLineEdit*>(widget);
       edit->setMaxLength(box.MaxLength() > 0 ? static_cast<int>(box.MaxLength()) : 32767);
       const QString text = ToQString(box.Text());
-      if (edit->text() != text) edit->setText(text);
+      if (edit->text() != text) {
+        edit->setText(text);
+        // A text the window puts in reads from its first character, as a
+        // long sample line must; typing never comes here (the texts agree).
+        edit->setCursorPosition(0);
+      }
       break;
     }
     case Kind::ComboBox: {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QMainWindow>
 #include <functional>
+#include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -13,7 +14,9 @@
 #include "platform/forms/form.h"
 
 class QAction;
+class QListWidget;
 class QMenu;
+class QMouseEvent;
 
 namespace qvl::qt {
 
@@ -46,6 +49,10 @@ class FormView : public QMainWindow {
   QWidget* Create(forms::Control& control, QWidget* parent);
   void Connect(forms::Control& control, QWidget* widget);
   void BuildMenu(forms::MenuItem& item);
+  void KeepSelectionAsModelHolds(forms::Control& control, QListWidget* list);
+  void OpenFolder(forms::FolderList& folder, const std::string& path);
+  // Turns a press on a list's highlighted entry into the list's click.
+  void ClickOnHighlightedEntry(QObject* viewport, const QMouseEvent& press);
   void Sync(forms::Control& control);
   void SyncForm();
   // Runs an operator action on the model, then redraws the control (the
@@ -59,6 +66,7 @@ class FormView : public QMainWindow {
   std::unordered_map<forms::Control*, QMenu*> menus_;
   std::vector<std::pair<forms::Control*, int>> subscriptions_;
   int formSubscription_ = 0;
+  int shownCount_ = 0;
   bool syncing_ = false;
 };
 

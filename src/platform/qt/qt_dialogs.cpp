@@ -1,7 +1,10 @@
 #include "platform/qt/qt_dialogs.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -29,6 +32,33 @@ class ArrowWhileAsking {
   bool waiting_;
 };
 
+// The width a box needs for the window manager to show its whole title: the
+// title in a bold title-bar font, beside the bar's icon and buttons.
+int TitleWidth(const QString& title) {
+  QFont font = QApplication::font("QMdiSubWindowTitleBar");
+  font.setBold(true);
+  constexpr int kIconAndButtons = 120;
+  return QFontMetrics(font).horizontalAdvance(title) + kIconAndButtons;
+}
+
+// The boxes size themselves from their layouts, not from a minimum width: an
+// empty row of the title's width holds a message box open, and an input
+// box's entry field is made that wide.
+void FitTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  grid->addItem(new QSpacerItem(TitleWidth(box.windowTitle()), 0, QSizePolicy::Minimum,
+                                QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+void FitTitle(QInputDialog& box) {
+  box.setTextEchoMode(QLineEdit::Normal);  // makes the entry field
+  if (auto* field = box.findChild<QLineEdit*>()) {
+    field->setMinimumWidth(TitleWidth(box.windowTitle()));
+  }
+}
+
 }  // namespace
 
 QString BoxText(const std::string& text) {
@@ -41,11 +71,12 @@ QString BoxText(const std::string& text) {
 int QtDialogs::ShowMessage(const std::string& prompt, dialogs::Buttons buttons,
                            const std::string& title) {
   ArrowWhileAsking pointer;
-  QMessageBox box(QApplication::activeWindow());
+  QMessageBox box(Parent());
   box.setIcon(QMessageBox::NoIcon);
   box.setWindowTitle(ToQString(title));
   box.setTextFormat(Qt::PlainText);
   box.setText(BoxText(prompt));
+  FitTitle(box);
   switch (buttons) {
     case dialogs::Buttons::OK:
       box.setStandardButtons(QMessageBox::Ok);
@@ -72,13 +103,19 @@ int QtDialogs::ShowMessage(const std::string& prompt, dialogs::Buttons buttons,
 dialogs::InputReply QtDialogs::ShowInput(const std::string& prompt, const std::string& title,
                                          const std::string& defaultText) {
   ArrowWhileAsking pointer;
-  QInputDialog input(QApplication::activeWindow());
+  QInputDialog input(Parent());
   input.setInputMode(QInputDialog::TextInput);
   input.setWindowTitle(ToQString(title));
   input.setLabelText(BoxText(prompt));
   input.setTextValue(ToQString(defaultText));
+  FitTitle(input);
   if (input.exec() != QDialog::Accepted) return {"", true};
   return {FromQString(input.textValue()), false};
+}
+
+QWidget* QtDialogs::Parent() const {
+  QWidget* active = QApplication::activeWindow();
+  return active != nullptr ? active : owner_.data();
 }
 
 void QtDialogs::ShowHourglass(bool on) {
