@@ -9,6 +9,7 @@ namespace qvl {
 void WirePackageListAndSettings(QvLedgerloom& window) {
   FillPackageList(window);
   window.PickFinPac.onClick = [&window] { PickFinPac_Click(window); };
+  window.PickFinPac.clickWhenSelected = false;
   window.cmboCoNum.onClick = [&window] { cmboCoNum_Click(window); };
   window.cmboCoNum.onLostFocus = [&window] { cmboCoNum_LostFocus(window); };
   window.onLoad = [&window] { Form_Load(window); };

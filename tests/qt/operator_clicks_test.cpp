@@ -121,7 +121,7 @@ TEST_F(OperatorClicksTest, ClickingTheHighlightedSampleLineCopiesItAgainFromItsS
 
 TEST_F(OperatorClicksTest, CtrlClickOnTheHighlightedEntryLeavesItChosen) {
   QTest::mouseClick(WidgetOf<QPushButton>("cmdShowSample"), Qt::LeftButton);
-  for (const char* name : {"PickFinPac", "filInput", "ShowSample"}) {
+  for (const char* name : {"filInput", "ShowSample", "PickFinPac"}) {
     SCOPED_TRACE(name);
     auto* list = WidgetOf<QListWidget>(name);
     auto* model = window->Find<forms::ListControl>(name);
@@ -131,9 +131,14 @@ TEST_F(OperatorClicksTest, CtrlClickOnTheHighlightedEntryLeavesItChosen) {
     EXPECT_EQ(model->ListIndex(), 1);
     EXPECT_EQ(SelectedIn(list), std::vector<std::string>{model->List(1)});
   }
-  // The window stays laid out for the package a run would use.
+  // The window stays laid out for the package a run would use, and the
+  // same package clicked again is no new choice: the window is not laid
+  // out anew, so the sample line taken stays.
   EXPECT_EQ(window->PickFinPac.Text(), "AccPac (new)");
   EXPECT_EQ(window->ShowSample.ListCount(), 6);
+  EXPECT_EQ(window->txtSample.Text(), window->ShowSample.List(1));
+  ClickRow(WidgetOf<QListWidget>("PickFinPac"), 1);
+  EXPECT_EQ(window->txtSample.Text(), window->ShowSample.List(1));
 }
 
 TEST_F(OperatorClicksTest, OpeningTheOpenFolderAgainReadsItsFilesAgain) {

@@ -27,6 +27,11 @@ class ListControl : public Control {
   int IndexOf(std::string_view text) const;
 
   Handler onClick;
+  // Whether a click on the entry already selected fires onClick again, as a
+  // file or line list does (the operator takes that entry once more). A list
+  // whose click lays the window out for a choice leaves it off: the same
+  // choice again changes nothing.
+  bool clickWhenSelected = true;
 
  protected:
   ListControl(Form& owner, Kind kind, std::string name)

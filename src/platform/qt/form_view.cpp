@@ -349,7 +349,7 @@ void FormView::ClickOnHighlightedEntry(QObject* viewport, const QMouseEvent& pre
     if (list->viewport() != viewport) continue;
     auto* model = static_cast<forms::ListControl*>(control);
     const int row = list->indexAt(press.position().toPoint()).row();
-    if (row >= 0 && row == model->ListIndex()) {
+    if (row >= 0 && row == model->ListIndex() && model->clickWhenSelected) {
       Act(*model, [model] {
         if (model->onClick) model->onClick();
       });
