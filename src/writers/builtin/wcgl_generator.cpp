@@ -70,21 +70,28 @@ bool Readable(QvLedgerloom& w, const std::string& path) {
   return false;
 }
 
-// Rows of branch, department and account, separated by ";" or ",".
-std::vector<TagRow> ReadTags(QvLedgerloom& w, const std::string& path) {
+// Each line of a side file that holds anything, handed on where a fault in
+// it stops the run naming the file and the line.
+template <class Each>
+void EachSideLine(QvLedgerloom& w, const std::string& path, Each each) {
   files::FileTable& files = w.run.Files;
-  std::vector<TagRow> tags;
   files.OpenText(kSideFile, path);
   while (std::optional<std::string> line = files.ReadLine(kSideFile)) {
     if (vb::Trim(*line).empty()) continue;
-    OnLineOf(w, kSideFile, path, [&] {
-      files::CommaValues row = files::SplitCommaList(vb::Replace(*line, ";", ","), kTagValues);
-      if (row.found < kTagValues)
-        throw vb::Error(vb::kInvalidProcedureCall, "The line does not hold a branch, a department and an account.");
-      tags.push_back({std::move(row.values[0]), std::move(row.values[1]), std::move(row.values[2])});
-    });
+    OnLineOf(w, kSideFile, path, [&] { each(*line); });
   }
   files.Close(kSideFile);
+}
+
+// Rows of branch, department and account, separated by ";" or ",".
+std::vector<TagRow> ReadTags(QvLedgerloom& w, const std::string& path) {
+  std::vector<TagRow> tags;
+  EachSideLine(w, path, [&](const std::string& line) {
+    files::CommaValues row = files::SplitCommaList(vb::Replace(line, ";", ","), kTagValues);
+    if (row.found < kTagValues)
+      throw vb::Error(vb::kInvalidProcedureCall, "The line does not hold a branch, a department and an account.");
+    tags.push_back({std::move(row.values[0]), std::move(row.values[1]), std::move(row.values[2])});
+  });
   return tags;
 }
 
@@ -121,17 +128,11 @@ struct WCLine {
 // Every line of the workers' compensation file, split before anything is
 // created: a line too short to hold its 16 values stops the run naming it.
 std::vector<WCLine> ReadWCLines(QvLedgerloom& w, const std::string& path) {
-  files::FileTable& files = w.run.Files;
   std::vector<WCLine> lines;
-  files.OpenText(kSideFile, path);
-  while (std::optional<std::string> line = files.ReadLine(kSideFile)) {
-    if (vb::Trim(*line).empty()) continue;
-    OnLineOf(w, kSideFile, path, [&] {
-      const std::vector<std::string> v = ValuesAsTheyStand(*line, kWCValues, "the workers' compensation file");
-      lines.push_back({vb::Trim(v[kWCBranch]), vb::Trim(v[kWCDepartment]), vb::AmountOf(v[kWCAmount])});
-    });
-  }
-  files.Close(kSideFile);
+  EachSideLine(w, path, [&](const std::string& line) {
+    const std::vector<std::string> v = ValuesAsTheyStand(line, kWCValues, "the workers' compensation file");
+    lines.push_back({vb::Trim(v[kWCBranch]), vb::Trim(v[kWCDepartment]), vb::AmountOf(v[kWCAmount])});
+  });
   return lines;
 }
 
