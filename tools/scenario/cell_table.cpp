@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dialogs/scripted_dialogs.h"
 #include "platform/vb/error.h"
+#include "platform/vb/text.h"
 #include "platform/workbook/address.h"
 #include "platform/workbook/cell_value.h"
 #include "platform/workbook/formula.h"
@@ -31,16 +33,9 @@ struct CellLine {
   std::string sheet, cell, rest;  // rest: type, format and value
 };
 
-std::string Escaped(const std::string& text) {
-  std::string out;
-  for (char ch : text) {
-    if (ch == '\t') out += "\\t";
-    else if (ch == '\r') out += "\\r";
-    else if (ch == '\n') out += "\\n";
-    else out += ch;
-  }
-  return out;
-}
+// A text's tabs, CR and LF written as \t, \r and \n, as the transcript
+// writes line ends.
+std::string Escaped(const std::string& text) { return dialogs::EscapeLineEnds(vb::Replace(text, "\t", "\\t")); }
 
 // Shortest text in plain digits that reads back as the same double: a
 // difference in the last bit of an amount shows, and a round account number

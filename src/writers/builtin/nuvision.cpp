@@ -18,7 +18,6 @@
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
 #include "writers/builtin/workbook_journal.h"
-#include "writers/builtin/workbook_journals.h"
 
 namespace qvl {
 
