@@ -35,6 +35,13 @@ class CompanySettingsTest : public WiredWindowTest {
     WriteBytes(SettingsFile(), bytes);
   }
 
+  // A window of its own for another start of the tool.
+  void NewWindow() {
+    window = std::make_unique<QvLedgerloom>();
+    window->run.catalog = &catalog;
+    WirePackageListAndSettings(*window);
+  }
+
   // The operator types into the company box and leaves it.
   void TypeCompany(const std::string& text) {
     window->cmboCoNum.SetText(text);
@@ -63,8 +70,7 @@ TEST_F(CompanySettingsTest, WithoutASettingsFileThePeriodEndShowsTodayAndDesignV
   };
   for (const auto& [now, today] : days) {
     vb::ScopedFixedClock at(now);
-    window = std::make_unique<QvLedgerloom>();
-    WirePackageListAndSettings(*window);
+    NewWindow();
     window->Load();
     EXPECT_EQ(window->pdEndDate.Text(), today);
     EXPECT_EQ(window->cmboCoNum.ListCount(), 0);
@@ -87,8 +93,7 @@ TEST_F(CompanySettingsTest, ASettingsFileWithoutACompanyPutsTheEmptyRecordIntoTh
   for (const auto& [what, bytes] : files) {
     SCOPED_TRACE(what);
     WriteSettings(bytes);
-    window = std::make_unique<QvLedgerloom>();
-    WirePackageListAndSettings(*window);
+    NewWindow();
     window->Load();
     QvLedgerloom& w = *window;
     EXPECT_EQ(w.cmboCoNum.ListCount(), 0);
@@ -162,8 +167,7 @@ TEST_F(CompanySettingsTest, ACompanyNumberOfBlanksIsNotWritten) {
   window->Unload();
   EXPECT_EQ(ReadBytes(SettingsFile()), twelve + seven);
 
-  window = std::make_unique<QvLedgerloom>();
-  WirePackageListAndSettings(*window);
+  NewWindow();  // the next session
   window->Load();
   TypeCompany("  ");
   ASSERT_EQ(window->cmboCoNum.ListIndex(), 2);
