@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "window/window_fixture.h"
@@ -33,6 +35,13 @@ class CompanySettingsTest : public WiredWindowTest {
     WriteBytes(SettingsFile(), bytes);
   }
 
+  // A window of its own for another start of the tool.
+  void NewWindow() {
+    window = std::make_unique<QvLedgerloom>();
+    window->run.catalog = &catalog;
+    WirePackageListAndSettings(*window);
+  }
+
   // The operator types into the company box and leaves it.
   void TypeCompany(const std::string& text) {
     window->cmboCoNum.SetText(text);
@@ -45,6 +54,128 @@ class CompanySettingsTest : public WiredWindowTest {
     return prompts;
   }
 };
+
+// A line of the file with the given company number and values of its own,
+// so that a line read where it should have been skipped shows in the window.
+std::string LineOf(const std::string& coNum, const std::string& outputPath = "c:\\out") {
+  return "\"" + coNum + "\"," +
+         R"("5","c:\in\pay.txt",")" + outputPath +
+         R"(","01/31/2026","02/05/2026","-1","0","0","-1","1","03","1","/","1","0","0","1","25","0099")" + "\r\n";
+}
+
+TEST_F(CompanySettingsTest, WithoutASettingsFileThePeriodEndShowsTodayAndDesignValuesStay) {
+  const std::pair<vb::Date, std::string> days[] = {
+      {*vb::Date::Make(2026, 12, 6, 9, 0, 0), "12/6/2026"},
+      {*vb::Date::Make(2027, 1, 31, 23, 59, 59), "1/31/2027"},
+  };
+  for (const auto& [now, today] : days) {
+    vb::ScopedFixedClock at(now);
+    NewWindow();
+    window->Load();
+    EXPECT_EQ(window->pdEndDate.Text(), today);
+    EXPECT_EQ(window->cmboCoNum.ListCount(), 0);
+    EXPECT_EQ(window->PickFinPac.ListIndex(), 0);
+    EXPECT_EQ(window->txtFacility.Text(), "1234");
+    EXPECT_EQ(window->txtFiscMon.Text(), "01");
+  }
+  EXPECT_EQ(boxes.Shown().size(), 2u);  // "No default settings file found." at each start
+}
+
+// A file that holds no company puts the empty record into the window, in
+// place of the design values; the values of a skipped line never show.
+TEST_F(CompanySettingsTest, ASettingsFileWithoutACompanyPutsTheEmptyRecordIntoTheWindow) {
+  const std::pair<const char*, std::string> files[] = {
+      {"empty", ""},
+      {"company 0", LineOf("0")},
+      {"company 00", LineOf("00")},
+      {"no company number", LineOf("")},
+  };
+  for (const auto& [what, bytes] : files) {
+    SCOPED_TRACE(what);
+    WriteSettings(bytes);
+    NewWindow();
+    window->Load();
+    QvLedgerloom& w = *window;
+    EXPECT_EQ(w.cmboCoNum.ListCount(), 0);
+    EXPECT_EQ(w.PickFinPac.ListIndex(), 0);
+    for (const forms::TextBox* box : {&w.QvInputFile, &w.QvOutputPath, &w.pdEndDate, &w.txtMiscDate, &w.txtFiscMon,
+                                      &w.txtDelim, &w.txtOverhead}) {
+      EXPECT_EQ(box->Text(), "") << box->Name();
+    }
+    EXPECT_EQ(w.txtFacility.Text(), "1");
+    for (const forms::OptionButton* option : {&w.rdoYY, &w.rdoYYYY, &w.rdoClrN, &w.rdoClrY}) {
+      EXPECT_FALSE(option->Value()) << option->Name();
+    }
+    for (const forms::CheckBox* box : {&w.chk13pd, &w.chkJobCode, &w.chkClass, &w.chkNames, &w.chkLoc, &w.chkOverhead}) {
+      EXPECT_EQ(box->Value(), 0) << box->Name();
+    }
+  }
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// A company number that is a number equal to 0 holds no company; any other
+// is a company, numeric or not, blanks included.
+TEST_F(CompanySettingsTest, ACompanyNumberThatIsANumberEqualToZeroIsSkipped) {
+  const std::pair<std::string, bool> numbers[] = {
+      {"0", false}, {"00", false}, {"", false}, {"A12", true}, {"012", true}, {" 7 ", true}, {"0A", true},
+  };
+  std::string file;
+  std::vector<std::string> taken;
+  for (const auto& [number, isCompany] : numbers) {
+    file += LineOf(number);
+    if (isCompany) taken.push_back(number);
+  }
+  WriteSettings(file);
+  window->Load();
+  EXPECT_EQ(window->cmboCoNum.Items(), taken);
+}
+
+// Starting up and choosing a company move the output folder list to the
+// company's folder, as it is named on disk; a folder that is gone leaves the
+// list where it was and the path box as stored.
+TEST_F(CompanySettingsTest, TheOutputFolderListFollowsTheChosenCompany) {
+  fs::create_directories(c / "out1");
+  fs::create_directories(c / "Out Two");
+  WriteSettings(LineOf("1", "c:\\out1") + LineOf("2", "c:\\OUT TWO") + LineOf("3", "c:\\gone"));
+  window->Load();
+  QvLedgerloom& w = *window;
+  EXPECT_EQ(w.dirOutput.Path(), "c:\\out1");
+  EXPECT_EQ(w.QvOutputPath.Text(), "c:\\out1");
+
+  const std::tuple<int, std::string, std::string> choices[] = {
+      {1, "c:\\Out Two", "c:\\Out Two"},
+      {2, "c:\\Out Two", "c:\\gone"},
+      {0, "c:\\out1", "c:\\out1"},
+  };
+  for (const auto& [company, folder, box] : choices) {
+    w.cmboCoNum.SetListIndex(company);
+    EXPECT_EQ(w.dirOutput.Path(), folder) << company;
+    EXPECT_EQ(w.QvOutputPath.Text(), box) << company;
+  }
+}
+
+// A company number of blanks names no company: closing leaves it out of the
+// file, whether it was read from the file or typed, so the next start does
+// not list it.
+TEST_F(CompanySettingsTest, ACompanyNumberOfBlanksIsNotWritten) {
+  const std::string twelve = LineOf("12");
+  const std::string seven = LineOf("7");
+  WriteSettings(twelve + LineOf("   ") + seven);
+  window->Load();
+  EXPECT_EQ(window->cmboCoNum.Items(), (std::vector<std::string>{"12", "   ", "7"}));
+  window->cmboCoNum.SetListIndex(1);
+  window->Unload();
+  EXPECT_EQ(ReadBytes(SettingsFile()), twelve + seven);
+
+  NewWindow();  // the next session
+  window->Load();
+  TypeCompany("  ");
+  ASSERT_EQ(window->cmboCoNum.ListIndex(), 2);
+  window->pdEndDate.SetText("12/31/2026");
+  window->Unload();
+  EXPECT_EQ(ReadBytes(SettingsFile()), twelve + seven);
+  EXPECT_TRUE(boxes.Shown().empty());
+}
 
 TEST_F(CompanySettingsTest, StoredValuesThatNoLongerFitAreSkipped) {
   WriteSettings(R"("1","120","nofolder.txt","c:\gone","06/30/2026","","0","0","0","0","7","","1","","0","0","0","0","","")"

@@ -4,6 +4,8 @@
 
 #include <cstdlib>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "platform/fixtures.h"
 
@@ -127,6 +129,35 @@ TEST_F(DefaultDrivesTest, TheDataFolderFollowsXdgOrHomeAndIsCreatedOnFirstUse) {
   ::unsetenv("XDG_DATA_HOME");
   ResetDefaultDrives();
   EXPECT_EQ(DriveFolder('C'), dir_.path() / "ann" / ".local" / "share" / "qvledgerloom" / "c");
+}
+
+// The XDG rules take only an absolute XDG_DATA_HOME; any other value is
+// ignored, or drive c: would lie below whatever folder the tool was started
+// from.
+TEST_F(DefaultDrivesTest, ARelativeOrEmptyXdgDataHomeIsIgnored) {
+  ::setenv("HOME", (dir_.path() / "ann").c_str(), 1);
+  const fs::path fallback = dir_.path() / "ann" / ".local" / "share" / "qvledgerloom" / "c";
+  const std::pair<std::optional<std::string>, fs::path> rows[] = {
+      {(dir_.path() / "xdg").string(), dir_.path() / "xdg" / "qvledgerloom" / "c"},
+      {std::nullopt, fallback},
+      {"", fallback},
+      {"xdg", fallback},
+      {"./xdg", fallback},
+      {"../xdg", fallback},
+      {"~/xdg", fallback},
+  };
+  for (const auto& [xdg, c] : rows) {
+    if (xdg) {
+      ::setenv("XDG_DATA_HOME", xdg->c_str(), 1);
+    } else {
+      ::unsetenv("XDG_DATA_HOME");
+    }
+    ResetDefaultDrives();
+    const auto drives = Drives();
+    ASSERT_FALSE(drives.empty());
+    EXPECT_EQ(drives[0].letter, 'c');
+    EXPECT_EQ(drives[0].host, c) << xdg.value_or("(not set)");
+  }
 }
 
 }  // namespace
