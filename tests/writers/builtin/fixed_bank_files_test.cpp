@@ -277,6 +277,51 @@ TEST_F(FixedBankFilesTest, ReynoldsSplitsTheAccountAndTakesAnEmptyAmountAsNone) 
   }
 }
 
+// An export without a record is no failure: the journal holds what the
+// package writes for none. Where the package tells the operator "No records
+// found in file." that is the run's last word: nothing is reported ready for
+// posting after it.
+TEST_F(FixedBankFilesTest, EmptyExportsWriteTheirClosingRecordsOfNone) {
+  const std::string control = std::string(80, ' ') + std::string(17, '0') + "+000000" + std::string(52, ' ') + "0" +
+                              std::string(50, ' ') + "\r\n";
+  const auto closing = [](const std::string& text) {
+    return std::string(32, ' ') + text + std::string(25 - text.size(), ' ') + std::string(10, ' ') + ".00" +
+           std::string(12, ' ') + "\r\n";
+  };
+  const std::string noRecords = "No records found in file.";
+  const struct {
+    const char* package;
+    bool csv;
+    bool headers;
+    std::string journal;
+    std::string shown;  // the one box of the run: title | prompt
+  } rows[] = {
+      {"Real World (Passport)", true, true, control, "QvLedgerloom | " + noRecords},
+      {"Real World (Passport)", true, false, "", "QvLedgerloom | " + noRecords},
+      {"Real World (Passport)", false, true, control,
+       std::string(kInBalance) + " | Journal Entry:  c:\\gl\\1231126.exp\ris now ready for Posting to your Real "
+                                 "World (Passport) General Ledger.\r\ran Audit Trail of the prepared transactions "
+                                 "can be found in:\r        c:\\gl\\Audit_trail.txt"},
+      {"Real World (Passport)", false, false, "", std::string(kInBalance) + " | Journal Entry:  c:\\gl\\1231126.exp"},
+      {"Reynolds & Reynolds", false, false,
+       closing("End of File") + closing("Total debit amount") + closing("Total credit amount"),
+       "QvLedgerloom - Reynolds & Reynolds | " + noRecords},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.package) + (row.csv ? " CSV" : "") + (row.headers ? " headers" : ""));
+    // An earlier journal of the same name is replaced.
+    WriteBytes(c / "gl" / JournalName(row.package), "old\r\n");
+    Prepare(row.package, {});
+    window->Summarized.SetValue(row.csv);
+    (row.headers ? window->rdoClrY : window->rdoClrN).SetValue(true);
+    const RunOutput out = RunOnce(JournalName(row.package));
+    EXPECT_EQ(out.journal, row.journal);
+    EXPECT_EQ(out.audit, "");
+    ASSERT_EQ(out.shown.size(), 1u);
+    EXPECT_EQ(out.shown[0].substr(0, row.shown.size()), row.shown);
+  }
+}
+
 // Whatever a run keeps (counters, totals, held records, the facility code)
 // starts again with the next run.
 TEST_F(FixedBankFilesTest, ASecondRunInOneSessionWritesWhatTheFirstDid) {

@@ -88,6 +88,31 @@ TEST_F(FixedWidthTest, AnAmountTooLargeForItsFieldStopsTheRunWithoutAResult) {
   }
 }
 
+// The detail record's two 12-digit fields are zero-filled and unsigned: a
+// negative debit or credit cannot be written, so the run stops naming the
+// record, and nothing is reported in balance or ready for posting.
+TEST_F(FixedWidthTest, MeditechStopsAtANegativeAmountNamingTheRecord) {
+  const struct {
+    const char* debits;
+    const char* credits;
+    const char* amount;
+  } rows[] = {{"-1.00", ".00", "-1.00"}, {".00", "-25.50", "-25.50"}, {"10.00", "-0.01", "-0.01"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(std::string(row.debits) + " / " + row.credits);
+    boxes = dialogs::ScriptedDialogs();
+    RunPackage("Meditech", {Record("1000", "1.00", ".00"), Record("2000", row.debits, row.credits)});
+    const std::vector<std::string> shown = Shown();
+    ASSERT_EQ(shown.size(), 2u);  // the mnemonic, then the stop
+    EXPECT_EQ(shown[1], "QvLedgerloom - Meditech | The Meditech Journal Entry was stopped by an error:\r\r"
+                        "c:\\gl\\gl.txt, record 2\rThe amount " +
+                            std::string(row.amount) +
+                            " cannot be written: the journal's 12-digit amount field has no sign.");
+    EXPECT_FALSE(window->run.Ready);
+    // No end record closes a journal that was cut short.
+    EXPECT_EQ(Journal().find("\r\n99"), std::string::npos);
+  }
+}
+
 TEST_F(FixedWidthTest, AI5ReferencesTheBatchDateAndWritesNothingForAZeroOffset) {
   Prepare("AI5", {Dated(Record("1000", "5.00", ".00"), "20260105"), Record("2000", ".00", "4.00")});
   QueueOffset("9999", "0");

@@ -132,40 +132,33 @@ TEST_F(OracleFringeTest, ShortLinesAreToldOnceAndMatchOnlyWhatTheyHold) {
   EXPECT_EQ(LastTitle(), kInBalance);
 }
 
-TEST_F(OracleFringeTest, RunsThatEndEarlyReportNothingAsReady) {
-  struct Case {
-    const char* what;
-    std::string mapBytes;  // empty: the workbook of our own
-    std::string input;
-    std::vector<std::string> boxesAfterPrompt;
-  } cases[] = {
-      {"not a workbook", "Co,Dept\r\n", "123,20261130,01,02,03,01,6299,1200,01,000000,00000,0,1.00,.00\r\n",
-       {"OK to Proceed?", "QvLedgerloom"}},
-      {"an empty export", "", "", {"OK to Proceed?", "QvLedgerloom"}},
-  };
-  for (const Case& k : cases) {
-    SCOPED_TRACE(k.what);
-    std::filesystem::remove_all(c / "gl");
-    std::filesystem::create_directories(c / "gl");
-    if (k.mapBytes.empty())
-      WriteMap({kWages});
-    else
-      WriteBytes(c / "gl" / "GL Map.xls", k.mapBytes);
-    const std::size_t before = boxes.Shown().size();
-    Prepare("Oracle Fringe", {});
-    WriteBytes(c / "gl" / "gl.txt", k.input);
-    boxes.QueueReply("GL Map.xls");
-    boxes.QueueAnswer(dialogs::kYes);
-    Run();
-    std::vector<std::string> titles;
-    for (std::size_t i = before + 1; i < boxes.Shown().size(); ++i) titles.push_back(boxes.Shown()[i].title);
-    EXPECT_EQ(titles, k.boxesAfterPrompt);
-    EXPECT_FALSE(window->run.Ready);
+TEST_F(OracleFringeTest, AMappingFileThatIsNoWorkbookEndsTheRunReportingNothingAsReady) {
+  WriteBytes(c / "gl" / "GL Map.xls", "Co,Dept\r\n");
+  PrepareLines({"01,6299,1200,01,000000,00000,0,1.00,.00"}, "23");
+  const std::size_t before = boxes.Shown().size();
+  Run();
+  std::vector<std::string> titles;
+  for (std::size_t i = before + 1; i < boxes.Shown().size(); ++i) titles.push_back(boxes.Shown()[i].title);
+  EXPECT_EQ(titles, (std::vector<std::string>{"OK to Proceed?", "QvLedgerloom"}));
+  EXPECT_EQ(boxes.Shown().back().prompt.rfind("The GL Mapping file cannot be read:\r\rc:\\gl\\GL Map.xls\r\r", 0), 0u);
+  EXPECT_FALSE(window->run.Ready);
+}
+
+// An export without a line, or with blank lines only, is no failure: the
+// journal is the closing line of nothing, and the run balances.
+TEST_F(OracleFringeTest, AnExportWithoutALineIsTheClosingLineAloneInBalance) {
+  for (const char* input : {"", "\r\n  \r\n"}) {
+    SCOPED_TRACE(std::string("[") + input + "]");
+    WriteMap({kWages});
+    PrepareLines({}, "23");
+    WriteBytes(c / "gl" / "gl.txt", input);
+    const RunOutput out = RunOnce();
+    EXPECT_EQ(out.journal, "01,6299,3015,05,000000,00000,0000,0.00,.00\r\n");
+    EXPECT_EQ(out.audit, "                  01,6299,3015,05,00.00           .00           \r\n");
+    ASSERT_EQ(out.shown.size(), 3u);
+    EXPECT_EQ(out.shown[1].rfind("OK to Proceed? | ", 0), 0u);
+    EXPECT_EQ(out.shown[2].rfind(std::string(kInBalance) + " | Journal Entry:  c:\\gl\\123113026.txt\r", 0), 0u);
   }
-  EXPECT_EQ(boxes.Shown().back().prompt, "No records found in file.");
-  EXPECT_EQ(boxes.Shown()[boxes.Shown().size() - 4].prompt.rfind(
-                "The GL Mapping file cannot be read:\r\rc:\\gl\\GL Map.xls\r\r", 0),
-            0u);
 }
 
 }  // namespace
