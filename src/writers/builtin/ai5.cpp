@@ -46,31 +46,34 @@ std::string BatchRecord(const vb::Date& d) {
                       {"X1", 2}});
 }
 
-// The first record's date, read before any file is created: a run without
-// one would write a batch without a date.
-std::optional<vb::Date> FirstRecordDate(QvLedgerloom& w) {
+// The first record's date, read before any file is created: a first record
+// without a valid date is refused, as every record of the run would carry
+// it. An input without a record has no batch (`found` false) and is no
+// failure: the run writes the header record alone.
+struct FirstRecord {
+  bool found = false;
+  std::optional<vb::Date> date;
+};
+
+FirstRecord FirstRecordDate(QvLedgerloom& w) {
   RunState& run = w.run;
   InputRecord first;
-  bool found = false;
+  FirstRecord result;
   try {
     run.Files.OpenRecords(kPeekFile, run.INFile);
-    found = GetRecord(run.Files, kPeekFile, first);
+    result.found = GetRecord(run.Files, kPeekFile, first);
     run.Files.Close(kPeekFile);
   } catch (const vb::Error& e) {
     throw FileError(run.INFile, e);
   }
-  if (!found) {
-    RefuseRun(w, "The input file holds no records: the batch date is taken from the first record.\r\r" + run.INFile,
-              PackageTitle(run.ChosenPackage));
-    return std::nullopt;
-  }
-  const std::optional<vb::Date> date = vb::DateFromYyyymmdd(first.date());
-  if (!date)
+  if (!result.found) return result;
+  result.date = vb::DateFromYyyymmdd(first.date());
+  if (!result.date)
     RefuseRun(w,
               "The first record of the input file holds no valid date (yyyymmdd): \"" + first.date() +
                   "\".\r\rThe batch date is taken from the first record.",
               PackageTitle(run.ChosenPackage));
-  return date;
+  return result;
 }
 
 // The line's amount: the summarized net, or the record's debits minus
@@ -101,12 +104,13 @@ void AI5(QvLedgerloom& w) {
 
 void AI5Entry(QvLedgerloom& w) {
   RunState& run = w.run;
-  const std::optional<vb::Date> batchDate = FirstRecordDate(w);
-  if (!batchDate) return;
+  const FirstRecord first = FirstRecordDate(w);
+  if (first.found && !first.date) return;
   run.Ready = true;
   InitFiles(w);
-  ReadNextRecord(w);
-  ai5.lclDate = *batchDate;
+  // The batch record is built from the first record's date: none without one.
+  if (!ReadNextRecord(w)) return;
+  ai5.lclDate = *first.date;
   WriteJournalLine(w, BatchRecord(ai5.lclDate));
   TakeRecord(w, AI5);
   SummarizingRecordLoop(w, AI5);

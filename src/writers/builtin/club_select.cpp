@@ -7,7 +7,6 @@
 #include "engine/catalog.h"
 #include "engine/fields.h"
 #include "engine/run_files.h"
-#include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "platform/vb/clock.h"
 #include "platform/vb/error.h"
@@ -19,8 +18,6 @@
 namespace qvl {
 
 namespace {
-
-constexpr std::string_view kPackage = "ClubSelect";
 
 // The line of the record in curRec.
 void WriteClubSelectLine(QvLedgerloom& w) {
@@ -62,18 +59,18 @@ void ClubSelect(QvLedgerloom& w) {
   run.DoBalancing = true;
   if (run.Balancing) return WriteClubSelectLine(w);
   InitFiles(w);
-  CommaRecordLoopOrRefuse(w, InputRecord::kValueFields, PackageTitle(kPackage),
-                          [&](const std::vector<std::string>& v) {
-                            // Company and levels are read and not used.
-                            InputRecord rec;
-                            rec.SetDate(v[InputRecord::kDate]);
-                            rec.SetAccount(v[InputRecord::kAccount]);
-                            rec.SetHours(v[InputRecord::kHours]);
-                            rec.SetDebits(v[InputRecord::kDebits]);
-                            rec.SetCredits(v[InputRecord::kCredits]);
-                            run.curRec = rec;
-                            WriteClubSelectLine(w);
-                          });
+  // An export without a line leaves the journal empty.
+  CommaRecordLoop(w, InputRecord::kValueFields, [&](const std::vector<std::string>& v) {
+    // Company and levels are read and not used.
+    InputRecord rec;
+    rec.SetDate(v[InputRecord::kDate]);
+    rec.SetAccount(v[InputRecord::kAccount]);
+    rec.SetHours(v[InputRecord::kHours]);
+    rec.SetDebits(v[InputRecord::kDebits]);
+    rec.SetCredits(v[InputRecord::kCredits]);
+    run.curRec = rec;
+    WriteClubSelectLine(w);
+  });
 }
 
 void RegisterClubSelectWriter(FinPacCatalog& catalog) { catalog.HooksOf("ClubSelect").writer = ClubSelect; }

@@ -1,10 +1,10 @@
 // "LASR": account and signed amount, one workbook row per comma line with an
 // amount, under a heading of "ACCT" and the period end; one audit line per
 // input line.
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/fields.h"
 #include "engine/input_record.h"
@@ -37,16 +37,15 @@ void WriteLine(QvLedgerloom& w, const workbook::Worksheet& sheet, int& row, cons
 }  // namespace
 
 void LASR(QvLedgerloom& w) {
-  const std::optional<std::vector<std::string>> first = FirstExportLine(w);
-  if (!first) return;
-
   const JournalWorkbook journal;
   const workbook::Worksheet sheet = journal.FirstSheet();
   sheet.Cells(1, 1).Value("ACCT");
   sheet.Cells(1, 2).Value(w.pdEndDate.Text());
 
+  // An export without a line leaves the heading row alone.
   int row = 2;
-  ForEachExportLine(w, *first, [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
+  CommaRecordLoop(w, InputRecord::kValueFields,
+                  [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
 
   // Amounts only: with every line zero the heading keeps its own format.
   if (row > 2) sheet.Range("B2:B" + std::to_string(row - 1)).NumberFormat("0.00_);(0.00)");

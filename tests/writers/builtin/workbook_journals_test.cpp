@@ -268,6 +268,8 @@ TEST_F(WorkbookJournalsTest, AnExportWithoutALineIsRefusedAndNoWorkbookIsMade) {
   Write("d.txt", "");
   Write("co.txt", "");
   for (const Package& p : kPackages) {
+    // "LASR" saves its heading row for such an export (the empty-export table).
+    if (p.text == "LASR") continue;
     SCOPED_TRACE(p.text);
     Prepare(p.text, {});
     if (p.text == "Epicor") QueueXref("d.txt", "co.txt");
