@@ -57,6 +57,9 @@ struct WCGLState {
   std::string WCGLGen_CoNum;
   std::string WCGLGen_Date;
   vb::Currency WCGLGen_Total;
+  // Every journal line carries the company and date of an export record:
+  // without one there is no line to write, the closing line included.
+  bool exportRead = false;
 };
 WCGLState wcgl;
 
@@ -104,17 +107,14 @@ std::string TaggedAccount(const std::vector<TagRow>& tags, const std::string& br
 }
 
 // The company of the export's first line and the date of its last.
-bool ReadExportCompanyAndDate(QvLedgerloom& w) {
+void ReadExportCompanyAndDate(QvLedgerloom& w) {
   w.run.Files.OpenText(kInput, w.run.INFile);
-  bool found = false;
   while (std::optional<std::vector<std::string>> v = ReadCommaValues(w, InputRecord::kValueFields)) {
-    if (!found) wcgl.WCGLGen_CoNum = (*v)[InputRecord::kCompany];
+    if (!wcgl.exportRead) wcgl.WCGLGen_CoNum = (*v)[InputRecord::kCompany];
     wcgl.WCGLGen_Date = (*v)[InputRecord::kDate];
-    found = true;
+    wcgl.exportRead = true;
   }
   w.run.Files.Close(kInput);
-  if (!found) RefuseRun(w, kNoRecordsMsg);
-  return found;
 }
 
 // One line of the workers' compensation file: its branch and department,
@@ -156,6 +156,7 @@ void WriteWCLine(QvLedgerloom& w, const std::vector<TagRow>& tags, const WCLine&
 }
 
 std::vector<std::string> WCGLTrailer(QvLedgerloom&) {
+  if (!wcgl.exportRead) return {};
   return {wcgl.WCGLGen_CoNum + "," + wcgl.WCGLGen_Date + "," + ",,," + std::string(kBalancingAccount) + "," +
           "0.00," + "0.00," + vb::Format(wcgl.WCGLGen_Total, "0.00")};
 }
@@ -180,8 +181,9 @@ void WCGL_Generator(QvLedgerloom& w) {
   if (!Readable(w, tagPath) || !Readable(w, wcPath)) return;
   const std::vector<TagRow> tags = ReadTags(w, tagPath);
   const std::vector<WCLine> lines = ReadWCLines(w, wcPath);
-  if (!ReadExportCompanyAndDate(w)) return;
+  ReadExportCompanyAndDate(w);
   InitFiles(w);
+  if (!wcgl.exportRead) return;
   for (const WCLine& line : lines) WriteWCLine(w, tags, line);
 }
 

@@ -278,7 +278,6 @@ TEST_F(WCGLTest, MissingOrBadSourcesAreReportedAndNothingIsClaimed) {
   };
   const Case cases[] = {
       {"no wc file", "01,65,A\r\n", "", "6170,20071018\r\n", "This file is needed and cannot be read:\r\rc:\\gl\\WC File.txt"},
-      {"empty export", "01,65,A\r\n", WC("01", "65", "1.00"), "\r\n", "No records found in file."},
       {"short tag row", "01;65;A\n01;65\n", WC("01", "65", "1.00"), "6170,20071018,,,,1,0,1.00,.00\r\n",
        "c:\\gl\\GL Tag Info.csv, line 2\rThe line does not hold a branch, a department and an account."},
       {"short wc line", "01,65,A\r\n", WC("01", "65", "1.00") + "\n01,65,2.00\n", "6170,20071018,,,,1,0,1.00,.00\r\n",
