@@ -45,6 +45,11 @@ const InputRecord& SumTable::Entry(std::int64_t n) const {
   return row.record;
 }
 
+bool SumTable::Merged(std::int64_t n) const {
+  if (n < 1 || n > Count()) throw vb::SubscriptOutOfRange();
+  return rows_[static_cast<std::size_t>(n - 1)].merged;
+}
+
 bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency& credit,
                    std::string_view keyText) {
   std::string key = SumKey(record);
@@ -57,6 +62,7 @@ bool SumTable::Add(const InputRecord& record, vb::Currency& debit, vb::Currency&
   debit = vb::AmountOf(record.debits());
   credit = vb::AmountOf(record.credits());
   Row& row = rows_[it->second];
+  row.merged = true;
   row.debits += debit;
   row.credits += credit;
   // Only the group's final sums are written, so a sum that is too wide for

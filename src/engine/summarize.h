@@ -29,6 +29,9 @@ class SumTable {
   // vb::Error 6 naming the amount, as a FileError placed at the entry's
   // summarized line.
   const InputRecord& Entry(std::int64_t n) const;
+  // Whether entry n holds two or more records: its amount texts are then
+  // the group's sums, not the texts of the record that created it.
+  bool Merged(std::int64_t n) const;
 
   // Merges the record into the entry of its key, or adds it as a new entry
   // (kept as it stands, amount texts included). Returns true when it merged,
@@ -44,6 +47,7 @@ class SumTable {
     vb::Currency debits;   // the value of record's debits text
     vb::Currency credits;  // the value of record's credits text
     bool tooWide = false;  // a sum does not fit its field: record keeps older texts
+    bool merged = false;   // a second record of the key has been added
   };
   std::vector<Row> rows_;
   std::unordered_map<std::string, std::size_t> index_;

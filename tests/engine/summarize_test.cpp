@@ -114,7 +114,12 @@ TEST(Summarize, RecordsMergeOnlyWhenTheirSixKeyFieldsMatchExactly) {
                      Rec("500 100", "64.00", ".00")});
   ASSERT_EQ(run.SumRecs(), 6);
   EXPECT_EQ(vb::Trim(run.SumArray.Entry(1).debits()), "3");
-  for (std::int64_t n = 2; n <= 6; ++n) EXPECT_NE(run.SumArray.Entry(n).debits()[0], ' ') << n;
+  EXPECT_TRUE(run.SumArray.Merged(1));
+  for (std::int64_t n = 2; n <= 6; ++n) {
+    EXPECT_NE(run.SumArray.Entry(n).debits()[0], ' ') << n;
+    EXPECT_FALSE(run.SumArray.Merged(n)) << n;
+  }
+  EXPECT_THROW((void)run.SumArray.Merged(7), vb::Error);
 }
 
 TEST(Summarize, ScatteredRecordsOfManyKeysMergeInFirstAppearanceOrder) {

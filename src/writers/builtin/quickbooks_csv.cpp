@@ -11,7 +11,6 @@
 #include "engine/fields.h"
 #include "engine/input_record.h"
 #include "engine/run_files.h"
-#include "engine/run_messages.h"
 #include "engine/run_state.h"
 #include "engine/summarize.h"
 #include "engine/write_output.h"
@@ -54,9 +53,12 @@ CommaAccount CsvIOParts(QvLedgerloom& w, std::string_view account) {
 std::string PeriodEnd(QvLedgerloom& w) { return vb::Format(vb::CDate(w.pdEndDate.Text()), "mm/dd/yy"); }
 
 // The record in curRec as a debit line and a credit line, each where its
-// text is an amount: only an empty side or ".00" writes none, so a "0.00" or
-// a merged side of 0 is written too. Text that is no number is copied.
-void WriteSplLines(QvLedgerloom& w, std::string_view account, AccountSplit split) {
+// text is an amount: only an empty side or ".00" writes none, so the
+// export's own "0.00" or "0" is written too. A side that merging `merged`
+// records sums to 0 writes none: it stands for sides that had no amount,
+// and the detailed journal of the same export has no such line. Text that
+// is no number is copied.
+void WriteSplLines(QvLedgerloom& w, std::string_view account, AccountSplit split, bool merged = false) {
   RunState& run = w.run;
   const InputRecord& rec = run.curRec;
   const CommaAccount parts = split(w, vb::Trim(account));
@@ -64,7 +66,10 @@ void WriteSplLines(QvLedgerloom& w, std::string_view account, AccountSplit split
                             vb::Trim(parts.klass) + "," + vb::Trim(parts.account) + ",";
   const std::string debits = vb::Trim(rec.debits());
   const std::string credits = vb::Trim(rec.credits());
-  WriteDebitThenCredit(run, HasAmountText(debits), HasAmountText(credits), [&](Side side) {
+  auto writes = [merged](const std::string& side) {
+    return HasAmountText(side) && !(merged && vb::AmountOf(side) == vb::Currency());
+  };
+  WriteDebitThenCredit(run, writes(debits), writes(credits), [&](Side side) {
     run.Build_OutRec = start + (side == Side::Debit ? debits : (-vb::AmountOf(credits)).ToText()) + "," + parts.name;
     WriteOutputRec(w);
   });
@@ -122,13 +127,15 @@ void WritePass(QvLedgerloom& w, const std::vector<StoredLine>& stored, AccountSp
       WriteTrnsLine(w, vb::Trim(lines[k].record.branch()), klass, std::string(kGroupAccount),
                     (amount < vb::Currency() ? "" : " ") + amount.ToText());
     }
+    bool merged = false;
     if (summarized) {
       run.LoopSum = std::int64_t(k) + 1;
       SumDebitsCredits(run);
+      merged = run.SumArray.Merged(run.LoopSum);
     } else {
       run.curRec = lines[k].record;
     }
-    WriteSplLines(w, lines[k].account, split);
+    WriteSplLines(w, lines[k].account, split, merged);
   }
   run.curSumLoaded = false;
 }
@@ -148,27 +155,25 @@ void WriteBalancingLine(QvLedgerloom& w, const std::vector<StoredLine>& stored) 
 bool HasAmount(const InputRecord& rec) { return vb::IsNumeric(rec.debits()) || vb::IsNumeric(rec.credits()); }
 
 // A record whose debits and credits are both no number (a title line) is
-// left out. An input without any record writes nothing more.
-std::optional<std::vector<StoredLine>> StoreRecords(QvLedgerloom& w) {
+// left out.
+std::vector<StoredLine> StoreRecords(QvLedgerloom& w) {
   std::vector<StoredLine> stored;
   for (const InputRecord& rec : StoreInput(w)) {
     if (HasAmount(rec)) stored.push_back({rec, rec.account()});
   }
-  if (stored.empty()) {
-    RefuseRun(w, kNoRecordsMsg);
-    return std::nullopt;
-  }
   return stored;
 }
 
+// An input without a record still makes a whole file: the balancing line
+// (of 0) and, at close, the end line, so the importing package reads an
+// empty journal rather than a broken one.
 void StoredEntry(QvLedgerloom& w, AccountSplit split, bool groups) {
   RunState& run = w.run;
   run.Ready = true;
   InitFiles(w);
-  const std::optional<std::vector<StoredLine>> stored = StoreRecords(w);
-  if (!stored) return;
-  if (!groups) WriteBalancingLine(w, *stored);
-  WritePass(w, *stored, split, groups);
+  const std::vector<StoredLine> stored = StoreRecords(w);
+  if (!groups) WriteBalancingLine(w, stored);
+  WritePass(w, stored, split, groups);
 }
 
 // Sum by Class is this package's own option; another package's leftover
@@ -191,7 +196,8 @@ void CsvIOEntry(QvLedgerloom& w) {
     ValuesToRecord(*values, rec);
     if (HasAmount(rec)) stored.push_back({rec, (*values)[InputRecord::kAccount]});
   }
-  if (stored.empty()) return RefuseRun(w, kNoRecordsMsg);
+  // Without a record the file is the balancing line of 0, and the operator
+  // is told how many lines were read.
   WriteBalancingLine(w, stored);
   WritePass(w, stored, CsvIOParts, false);
 }

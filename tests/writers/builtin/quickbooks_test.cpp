@@ -292,5 +292,149 @@ TEST_F(QuickBooksCommaTest, CsvIOShortLinesTakeNothingFromTheLineBefore) {
   EXPECT_NE(shown.back().find("3 records processed."), std::string::npos);
 }
 
+// The result message of a comma file: in balance, or for "QuickBooks(csv
+// I/O)" the number of lines read.
+std::string CommaResult(const std::string& package, int linesRead) {
+  const std::string ready = "Journal Entry:  c:\\gl\\123.iif\ris now ready for Posting to your " + package +
+                            " General Ledger.\r\ran Audit Trail of the prepared transactions can be found in:\r"
+                            "        c:\\gl\\Audit_trail.txt";
+  if (package == "QuickBooks(csv I/O)")
+    return "QvLedgerloom | " + std::to_string(linesRead) + " records processed.\r\r" + ready;
+  return std::string(kInBalance) + " | " + ready;
+}
+
+const Lines kCommaHeader = {"!TRNS,TRNSTYPE,DATE,,CLASS,ACCNT,AMOUNT,NAME",
+                            "!SPL,TRNSTYPE,DATE,,CLASS,ACCNT,AMOUNT,NAME", "!ENDTRNS"};
+const std::string kAskBalanceAccount = "Creating Header Record | Please enter an Account for the Journal Balance";
+// The audit line of a "TRNS" line of 0: no levels, the account, the amount
+// as a debit.
+const std::string kZeroTrnsAudit = std::string(18, ' ') + "1000              0             .00           \r\n";
+
+// An input without a record (no line at all, or its column titles only) is
+// no failed run: the file is whole, with its balancing line of 0 and its end
+// line, and the run ends as one with records does.
+TEST_F(QuickBooksCommaTest, AnInputWithoutARecordMakesAWholeFile) {
+  const std::string titles = "Company,Date,Division,Branch,Department,Account,Hours,Debits,Credits\r\n";
+  const struct {
+    const char* package;
+    std::string input;
+    bool csv, sumByClass;
+    Lines journal;
+    std::string audit;
+    Lines shown;
+  } cases[] = {
+      {"QuickBooks PerfPay", titles, true, false,
+       {kCommaHeader[0], kCommaHeader[1], kCommaHeader[2], "TRNS,GENERAL JOURNAL,11/30/26,,,1000,0,", "ENDTRNS"},
+       kZeroTrnsAudit, {kAskBalanceAccount, CommaResult("QuickBooks PerfPay", 0)}},
+      {"QuickBooks PerfPay", "", true, false,
+       {kCommaHeader[0], kCommaHeader[1], kCommaHeader[2], "TRNS,GENERAL JOURNAL,11/30/26,,,1000,0,", "ENDTRNS"},
+       kZeroTrnsAudit, {kAskBalanceAccount, CommaResult("QuickBooks PerfPay", 0)}},
+      {"QuickBooks (csv)", titles, true, false,
+       {kCommaHeader[0], kCommaHeader[1], kCommaHeader[2], "TRNS,GENERAL JOURNAL,11/30/26,,,1000,0,", "ENDTRNS"},
+       kZeroTrnsAudit, {kAskBalanceAccount, CommaResult("QuickBooks (csv)", 0)}},
+      // 89-character records.
+      {"QuickBooks (csv)", "", false, false,
+       {kCommaHeader[0], kCommaHeader[1], kCommaHeader[2], "TRNS,GENERAL JOURNAL,11/30/26,,,1000,0,", "ENDTRNS"},
+       kZeroTrnsAudit, {kAskBalanceAccount, CommaResult("QuickBooks (csv)", 0)}},
+      // Sum by Class asks for no account and has no group to open.
+      {"QuickBooks (csv)", "", false, true,
+       {kCommaHeader[0], kCommaHeader[1], kCommaHeader[2], "ENDTRNS"},
+       "", {CommaResult("QuickBooks (csv)", 0)}},
+      {"QuickBooks(csv I/O)", titles, true, false, {"TRNS,GENERAL JOURNAL,11/30/26,,,1000,0,"}, kZeroTrnsAudit,
+       {kAskBalanceAccount, CommaResult("QuickBooks(csv I/O)", 1)}},
+      {"QuickBooks(csv I/O)", "", true, false, {"TRNS,GENERAL JOURNAL,11/30/26,,,1000,0,"}, kZeroTrnsAudit,
+       {kAskBalanceAccount, CommaResult("QuickBooks(csv I/O)", 0)}},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::string(k.package) + (k.input.empty() ? " no line" : " titles only") +
+                 (k.csv ? "" : " records") + (k.sumByClass ? " by class" : ""));
+    Prepare(k.package, {});
+    WriteBytes(c / "gl" / "gl.txt", k.input);
+    window->chkCSV.SetValue(k.csv ? 1 : 0);
+    window->chkClass.SetValue(k.sumByClass ? 1 : 0);
+    window->chkSumClass.SetValue(k.sumByClass ? 1 : 0);
+    window->chkNames.SetValue(0);
+    window->chkLoc.SetValue(0);
+    if (!k.sumByClass) boxes.QueueReply("1000");
+    const RunOutput out = RunOnce("123.iif");
+    EXPECT_EQ(SplitLines(out.journal), k.journal);
+    EXPECT_EQ(out.audit, k.audit);
+    EXPECT_EQ(out.shown, k.shown);
+    EXPECT_TRUE(window->run.Ready);
+  }
+}
+
+// Summarized: a side that the merge of two or more records sums to 0 writes
+// no line, as the detailed run writes none for those records; an export's
+// own zero ("0.00", or "0" right-aligned as a merged sum is) in an entry of
+// one record still writes its line.
+TEST_F(QuickBooksCommaTest, SummarizedSidesOfZero) {
+  const Lines spl = {"SPL,GENERAL JOURNAL,11/30/26,02,,6100,100,", "SPL,GENERAL JOURNAL,11/30/26,02,,2100,-60,",
+                     "SPL,GENERAL JOURNAL,11/30/26,02,,7000,40.00,", "SPL,GENERAL JOURNAL,11/30/26,02,,7000,0,",
+                     "SPL,GENERAL JOURNAL,11/30/26,02,,7100,0,"};
+  const std::string comma = CommaLine("6100", "60.00", ".00") + CommaLine("2100", ".00", "25.00") +
+                            CommaLine("6100", "40.00", ".00") + CommaLine("7000", "40.00", "0.00") +
+                            CommaLine("2100", ".00", "35.00") + CommaLine("7100", ".00", "0");
+  const std::string records = Record("6100", "60.00", ".00") + Record("2100", ".00", "25.00") +
+                              Record("6100", "40.00", ".00") + Record("7000", "40.00", "0.00") +
+                              Record("2100", ".00", "35.00") + Record("7100", ".00", "0");
+  const struct {
+    const char* package;
+    bool csv;
+  } cases[] = {
+      {"QuickBooks PerfPay", true},
+      {"QuickBooks (csv)", true},
+      {"QuickBooks (csv)", false},
+      {"QuickBooks(csv I/O)", true},
+  };
+  for (const auto& k : cases) {
+    SCOPED_TRACE(std::string(k.package) + (k.csv ? "" : " records"));
+    Prepare(k.package, {});
+    WriteBytes(c / "gl" / "gl.txt", k.csv ? comma : records);
+    window->chkCSV.SetValue(k.csv ? 1 : 0);
+    window->chkClass.SetValue(0);
+    window->chkSumClass.SetValue(0);
+    window->chkNames.SetValue(0);
+    window->chkLoc.SetValue(0);
+    window->Summarized.SetValue(true);
+    boxes.QueueReply("1000");
+    const RunOutput out = RunOnce("123.iif");
+    const bool csvIO = std::string(k.package) == "QuickBooks(csv I/O)";
+    Lines expected;
+    if (!csvIO) expected = kCommaHeader;
+    expected.push_back("TRNS,GENERAL JOURNAL,11/30/26,,,1000,-80,");
+    expected.insert(expected.end(), spl.begin(), spl.end());
+    if (!csvIO) expected.push_back("ENDTRNS");
+    EXPECT_EQ(SplitLines(out.journal), expected);
+    // One audit line per line written: the balancing line's and the five
+    // "SPL" lines'.
+    EXPECT_EQ(SplitLines(out.audit).size(), 6u);
+    ASSERT_FALSE(out.shown.empty());
+    EXPECT_EQ(out.shown.back(), CommaResult(k.package, 6));
+  }
+}
+
+// The balancing account is taken without the blanks around the answer, in
+// the line and in its audit line.
+TEST_F(QuickBooksCommaTest, TheBalancingAccountIsTrimmed) {
+  for (const char* package : {"QuickBooks PerfPay", "QuickBooks (csv)", "QuickBooks(csv I/O)"}) {
+    SCOPED_TRACE(package);
+    Prepare(package, {});
+    WriteBytes(c / "gl" / "gl.txt", CommaLine("6100", "12.50", ".00"));
+    window->chkCSV.SetValue(1);
+    window->chkClass.SetValue(0);
+    window->chkSumClass.SetValue(0);
+    window->chkNames.SetValue(0);
+    window->chkLoc.SetValue(0);
+    boxes.QueueReply("  1000  ");
+    Run();
+    const Lines lines = JournalLines("123.iif");
+    const bool csvIO = std::string(package) == "QuickBooks(csv I/O)";
+    ASSERT_GT(lines.size(), csvIO ? 0u : 3u);
+    EXPECT_EQ(lines[csvIO ? 0 : 3], "TRNS,GENERAL JOURNAL,11/30/26,,,1000,-12.5,");
+    EXPECT_EQ(Audit().substr(0, 66), std::string(18, ' ') + "1000              .00           12.5          \r\n");
+  }
+}
+
 }  // namespace
 }  // namespace qvl::test
