@@ -19,14 +19,19 @@ std::string_view TrimBlanks(std::string_view s) {
 }
 
 // The spreadsheet keeps 15 significant digits of what is typed; the rest
-// become zeros.
-void KeepFifteenDigits(std::string& digits) {
+// become zeros. True when one of them was not a zero already.
+bool KeepFifteenDigits(std::string& digits) {
   int significant = 0;
+  bool dropped = false;
   for (char& c : digits) {
     if (!IsDigit(c)) continue;
     if (significant == 0 && c == '0') continue;
-    if (++significant > 15) c = '0';
+    if (++significant > 15) {
+      dropped = dropped || c != '0';
+      c = '0';
+    }
   }
+  return dropped;
 }
 
 }  // namespace
@@ -85,14 +90,14 @@ std::optional<TypedNumber> ParseTypedNumber(std::string_view text) {
   if (i != s.size()) return std::nullopt;
 
   std::string digits = (whole.empty() ? "0" : whole) + "." + fraction;
-  KeepFifteenDigits(digits);
+  const bool dropped = KeepFifteenDigits(digits);
   std::string number = (negative ? "-" : "") + digits + (percent ? "e-2" : exponent);
   double value = 0;
   auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
   if (ec != std::errc() || end != number.data() + number.size() || !std::isfinite(value)) return std::nullopt;
   if (value == 0) value = 0;  // no negative zero
 
-  TypedNumber out{value, ""};
+  TypedNumber out{value, "", dropped};
   bool decimals = !fraction.empty();
   if (!exponent.empty()) {
     out.impliedFormat = "0.00E+00";

@@ -24,6 +24,9 @@ TypedEntry InterpretTyped(std::string_view typed, std::string_view cellFormat);
 struct TypedNumber {
   double value = 0;
   std::string impliedFormat;
+  // A digit beyond the fifteen significant ones the spreadsheet keeps was
+  // not zero: the number does not give back what was typed.
+  bool digitsDropped = false;
 };
 std::optional<TypedNumber> ParseTypedNumber(std::string_view text);
 

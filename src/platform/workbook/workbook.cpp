@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 
 #include "platform/paths/paths.h"
 #include "platform/vb/convert.h"
@@ -872,5 +873,10 @@ void Application::Quit() const {
 }
 
 Workbook GetObject(std::string_view path) { return Application::Create().Workbooks().Open(path); }
+
+bool TypingDropsDigits(std::string_view text) {
+  const std::optional<detail::TypedNumber> number = detail::ParseTypedNumber(text);
+  return number && number->digitsDropped;
+}
 
 }  // namespace qvl::workbook

@@ -297,4 +297,9 @@ class Application {
 // reading cells: Worksheets(1).Range("A2").Value().
 Workbook GetObject(std::string_view path);
 
+// Whether the text, typed into a cell, becomes a number that does not give
+// back every digit typed: the spreadsheet keeps fifteen significant digits,
+// so "123456789012345678" reads back as 123456789012345000.
+bool TypingDropsDigits(std::string_view text);
+
 }  // namespace qvl::workbook

@@ -1,10 +1,10 @@
 // "AIMsi": one workbook row per comma line under a title row, the GL code,
 // location and department taken from the account around its first ".";
 // three readable audit lines per ledger line.
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/fields.h"
 #include "engine/input_record.h"
@@ -86,16 +86,16 @@ void WriteRow(QvLedgerloom& w, const workbook::Worksheet& sheet, int row, const 
 
 }  // namespace
 
+// An export without a line still gets its workbook, the title row alone.
 void AIMsi(QvLedgerloom& w) {
-  const std::optional<std::vector<std::string>> first = FirstExportLine(w);
-  if (!first) return;
   const JournalWorkbook journal;
   const workbook::Worksheet sheet = journal.FirstSheet();
   int column = kFirstColumn;
   for (const char* title : kTitles) sheet.Cells(1, column++).Value(title);
 
   int row = 2;
-  ForEachExportLine(w, *first, [&](const std::vector<std::string>& v) { WriteRow(w, sheet, row++, v); });
+  CommaRecordLoop(w, InputRecord::kValueFields,
+                  [&](const std::vector<std::string>& v) { WriteRow(w, sheet, row++, v); });
 
   sheet.Columns().AutoFit();
   journal.SaveAsJournal(w);

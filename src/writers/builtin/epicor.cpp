@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/call_patterns.h"
 #include "engine/catalog.h"
 #include "engine/input_record.h"
 #include "engine/run_errors.h"
@@ -111,7 +112,9 @@ void WriteLine(QvLedgerloom& w, const workbook::Worksheet& sheet, int& row, cons
   }
   const std::string month = MonthText(v[InputRecord::kDate]);
   sheet.Cells(row, 1).NumberFormat("@");
-  sheet.Cells(row, 1).Value(account);
+  // The format keeps digits as text, but a leading apostrophe would still
+  // be taken as typing's own.
+  sheet.Cells(row, 1).Value(TypedFromData(account));
   sheet.Cells(row, 2).Value(debit);
   sheet.Cells(row, 3).Value(-credit);
   sheet.Cells(row, 5).Value(month);
@@ -137,13 +140,13 @@ void EpicorEntry(QvLedgerloom& w) {
 
 }  // namespace
 
+// An export without a line still gets its workbook, an empty sheet.
 void Epicor(QvLedgerloom& w) {
-  const std::optional<std::vector<std::string>> first = FirstExportLine(w);
-  if (!first) return;
   const JournalWorkbook journal;
   const workbook::Worksheet sheet = journal.FirstSheet();
   int row = 1;
-  ForEachExportLine(w, *first, [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
+  CommaRecordLoop(w, InputRecord::kValueFields,
+                  [&](const std::vector<std::string>& v) { WriteLine(w, sheet, row, v); });
   sheet.Columns().AutoFit();
   journal.SaveAsJournal(w);
 }

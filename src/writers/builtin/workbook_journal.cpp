@@ -55,7 +55,8 @@ std::string RunWorkbookName(QvLedgerloom& window, std::string_view ending) {
 std::string TypedFromData(std::string_view value) {
   const bool formulaOrQuote = !value.empty() && (value.front() == '=' || value.front() == '\'');
   const bool leadingZeros = value.size() > 1 && value[0] == '0' && value[1] >= '0' && value[1] <= '9';
-  if (formulaOrQuote || leadingZeros) return "'" + std::string(value);
+  // A long account number would come back with its last digits zeros.
+  if (formulaOrQuote || leadingZeros || workbook::TypingDropsDigits(value)) return "'" + std::string(value);
   return std::string(value);
 }
 

@@ -45,9 +45,11 @@ std::string RunWorkbookName(QvLedgerloom& window, std::string_view ending = ".xl
 
 // A value taken from the export, put into a cell as the spreadsheet takes
 // typing (a plain number becomes a number), except what typing would lose
-// or misread: a code with leading zeros stays text, and a value beginning
-// with "=" or "'" is kept as it stands rather than turned into a formula or
-// stripped of its apostrophe.
+// or misread: a code with leading zeros stays text, so does a number with
+// more significant digits than a number cell keeps ("123456789012345678"),
+// and a value beginning with "=" or "'" is kept as it stands rather than
+// turned into a formula or stripped of its apostrophe. Also for a cell
+// formatted "@", where a leading apostrophe is taken as typing's too.
 std::string TypedFromData(std::string_view value);
 
 // The row's cells from column 1 on, each taken as typed.

@@ -1,6 +1,8 @@
 #include "writers/workbook/sapv71.h"
 
 #include "engine/catalog.h"
+#include "engine/fields.h"
+#include "engine/input_record.h"
 #include "engine/write_output.h"
 #include "platform/vb/text.h"
 #include "window/qvledgerloom.h"
@@ -63,8 +65,9 @@ void SAPv71::Complete() {
 void SAPv71::EndRun() { Complete(); }
 
 void SAPv71::TakeOffset(const std::string& account, const OffsetAmounts& amounts) {
-  // Company and date stay those of the last record read.
-  ClassWriter::TakeOffset(vb::Trim(account), amounts);
+  // The typed account takes the record's account field, cut to its width;
+  // company and date stay those of the last record read.
+  ClassWriter::TakeOffset(AtWidth(vb::Trim(account), InputRecord::Width(InputRecord::kAccount)), amounts);
   ReopenWorkbook();
 }
 

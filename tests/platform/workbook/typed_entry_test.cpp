@@ -2,6 +2,9 @@
 // month/day/year text a date, anything else stays text as typed.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <utility>
+
 #include "platform/workbook/typed_entry.h"
 
 namespace qvl::workbook::detail {
@@ -62,6 +65,20 @@ TEST(TypedEntry, TextStaysTextAsTyped) {
   EXPECT_EQ(InterpretTyped("=SUM(D136:D151)", "General").kind, Kind::Formula);
   EXPECT_EQ(InterpretTyped("", "General").kind, Kind::Empty);
   EXPECT_EQ(InterpretTyped("true", "General").kind, Kind::Boolean);
+}
+
+TEST(TypedEntry, ANumberDropsDigitsOnlyWhereADigitBeyondFifteenWasNotZero) {
+  const std::pair<const char*, bool> rows[] = {
+      {"123456789012345", false}, {"1234567890123456", true},  {"123456789012345678", true},
+      {"1000000000000000000", false}, {"0.0000123456789012345", false}, {"1.2345678901234567", true},
+      {"1.23456789012345000", false}, {"-$1,234,567,890,123,456", true}, {"12345678901234567e-2", true},
+  };
+  for (const auto& [typed, dropped] : rows) {
+    const std::optional<TypedNumber> n = ParseTypedNumber(typed);
+    ASSERT_TRUE(n.has_value()) << typed;
+    EXPECT_EQ(n->digitsDropped, dropped) << typed;
+  }
+  EXPECT_FALSE(ParseTypedNumber("12345678901234567A").has_value());
 }
 
 }  // namespace

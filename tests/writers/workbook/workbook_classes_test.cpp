@@ -188,6 +188,53 @@ TEST_F(WorkbookClassTest, SapSkipsZeroNetsAndItsOffsetCarriesTheTypedAmountEithe
   EXPECT_EQ(window->lblMSG.Caption(), "Processing Complete!");
 }
 
+// The record with another company in its four characters.
+std::string OfCompany(const std::string& record, const std::string& company) {
+  std::string field = company;
+  field.resize(4, ' ');
+  return field + record.substr(4);
+}
+
+TEST_F(WorkbookClassTest, SapTypesTheCompanyButACompanyWithALeadingZeroStaysText) {
+  Prepare(kSap, {OfCompany(Record("1000", "5.00", ".00"), "0012"), OfCompany(Record("1001", "6.00", ".00"), "12"),
+                 OfCompany(Record("1002", "7.00", ".00"), " 7"), OfCompany(Record("1003", "8.00", ".00"), "0"),
+                 OfCompany(Record("1004", "9.00", ".00"), "AB1"), OfCompany(Record("1005", "1.00", ".00"), "'012")});
+  boxes.QueueAnswer(dialogs::kNo);
+  Run();
+  std::vector<std::string> companies;
+  for (const auto& row : Cells(kSapBook)) companies.push_back(row.at(0));
+  EXPECT_EQ(companies, (std::vector<std::string>{"T:0012", "N:12", "N:7", "N:0", "T:AB1", "T:'012"}));
+}
+
+TEST_F(WorkbookClassTest, SapCutsTheTypedOffsetAccountToTheRecordsEighteenCharacters) {
+  struct Case {
+    std::string typed;
+    std::string cell;   // column B of the offsetting row
+    std::string audit;  // the account in its audit line
+  };
+  const std::vector<Case> cases = {
+      // 18 digits: more than a number cell keeps, so the cell is text.
+      {"123456789012345678901234", "T:123456789012345678", "123456789012345678"},
+      // Cut first, the dashes dropped after: 15 digits make a number.
+      {"  1234-5678-9012-3456-7890 ", "N:123456789012345", "1234-5678-9012-345"},
+      {"2000-00", "N:200000", "2000-00           "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    Prepare(kSap, {Record("123456789012345678", "10.00", ".00")});
+    QueueOffset(c.typed, "-10");
+    Run();
+    const Table cells = Cells(kSapBook);
+    ASSERT_EQ(cells.size(), 2u);
+    EXPECT_EQ(cells[0][1], "T:123456789012345678");
+    EXPECT_EQ(cells[1], (std::vector<std::string>{"N:123", c.cell, "T:PR", "N:2611", "N:-10"}));
+    const std::vector<std::string> audit = SplitLines(Audit());
+    ASSERT_EQ(audit.size(), 2u);
+    EXPECT_EQ(audit[1], "0     0     0     " + c.audit + "0             10            ");
+    EXPECT_EQ(LastTitle(), kInBalance);
+  }
+}
+
 TEST_F(WorkbookClassTest, SapInputOfZeroNetsGivesAnEmptyWorkbookInBalance) {
   Prepare(kSap, {Record("1000", "5.00", "5.00")});
   Run();
