@@ -102,7 +102,7 @@ class EmptyExport : public WindowTest {
     }
     EXPECT_EQ(rowBoxes.Pending(), 0u) << "answers the run never asked for";
     EXPECT_EQ(shown, row.shown);
-    EXPECT_EQ(NameOf(ReportedBy(shown)), NameOf(row.reported));
+    EXPECT_EQ(std::string(NameOf(ReportedBy(shown))), NameOf(row.reported));
 
     std::set<std::string> written;
     for (const auto& [name, bytes] : after) {

@@ -182,7 +182,7 @@ std::vector<Case> SecondHalf() {
          run.boxes.QueueAnswer(dialogs::kYes);
        },
        {{"123113026.txt", Lines({"01,6299,3015,05,000000,00000,0000,0.00,.00"})},
-        {"Audit_trail.txt", AuditLine("01,6299,3015,05,00", "0.00", ".00")}},
+        {"Audit_trail.txt", AuditLine("01,6299,3015,05,00", ".00", ".00")}},
        {"QvLedgerloom | Please enter the name of the Oracle Fringe GL Mapping File located in the same location as "
         "your input file:",
         "OK to Proceed? | Qv Ledgerloom must read the GL Mapping file.\rDepending on the number of records in the GL "
