@@ -76,9 +76,11 @@ void SC(QvLedgerloom& w) {
   const std::string solid = vb::Replace(account, " ", "");
   const bool projectCoded = solid.size() >= 6;
   const vb::Date periodEnd = w.PeriodEnd();
-  // Project codes keep their leading zeros: the cell is text.
+  // Project codes keep their leading zeros: the cell is text. The account
+  // is the export's own value, typed as data so that an account "01000"
+  // keeps its zero.
   PutRow(xlSheet1, static_cast<int>(run.RecCount + 1),
-         {vb::Left(account, 5), projectCoded ? "'0001" + vb::Right(solid, 2) : "", projectCoded ? "'00" : "", "'010",
+         {TypedFromData(vb::Left(account, 5)), projectCoded ? "'0001" + vb::Right(solid, 2) : "", projectCoded ? "'00" : "", "'010",
           "PR" + vb::Format(periodEnd, "mmyyyy"), w.pdEndDate.Text(), "", TwoDecimals(run.curRec.debits()),
           TwoDecimals(run.curRec.credits()), vb::Format(periodEnd, "Mmm yyyy") + " Payroll Entry"});
 }

@@ -29,7 +29,8 @@ class SCTest : public WritersRunTest {
 
 TEST_F(SCTest, EachRecordIsARowBelowTheTitles) {
   Prepare("SC", {Record("10004", "34170.49", ".00"), Record("  11800 15", "180.5", ".00"),
-                 Record("2100000", "", "34350.99"), Record("ABCDEF", "abc", "1"), Record("1 2 3 4", "1.00", ".00")});
+                 Record("2100000", "", "34350.99"), Record("ABCDEF", "abc", "1"), Record("1 2 3 4", "1.00", ".00"),
+                 Record("01000", "2.00", ".00"), Record("'1234", "3.00", ".00")});
   Run();
 
   const workbook::Worksheet sheet = Saved();
@@ -40,7 +41,10 @@ TEST_F(SCTest, EachRecordIsARowBelowTheTitles) {
                        {"N:11800", "T:000115", "T:00", "T:010", "T:PR112026", kDate, "", "N:180.5", "N:0", kDesc},
                        {"N:21000", "T:000100", "T:00", "T:010", "T:PR112026", kDate, "", "N:0", "N:34350.99", kDesc},
                        {"T:ABCDE", "T:0001EF", "T:00", "T:010", "T:PR112026", kDate, "", "N:0", "N:1", kDesc},
-                       {"T:1 2 3", "", "", "T:010", "T:PR112026", kDate, "", "N:1", "N:0", kDesc}}));
+                       {"T:1 2 3", "", "", "T:010", "T:PR112026", kDate, "", "N:1", "N:0", kDesc},
+                       // An account's leading zero and apostrophe are its own.
+                       {"T:01000", "", "", "T:010", "T:PR112026", kDate, "", "N:2", "N:0", kDesc},
+                       {"T:'1234", "", "", "T:010", "T:PR112026", kDate, "", "N:3", "N:0", kDesc}}));
   for (const char* cell : {"A1", "J1"}) {
     SCOPED_TRACE(cell);
     EXPECT_TRUE(sheet.Range(cell).Font().Bold());
