@@ -106,10 +106,12 @@ void WriteRow(NuVSheet& s, const NuVLine& line, const NuVRow& row, const std::op
   const workbook::Worksheet& sheet = s.sheet;
   sheet.Cells(s.row, 3).NumberFormat("@");
   sheet.Cells(s.row, 10).NumberFormat("@.@@");
-  // The account and its dimension codes keep their leading zeros ("0400").
+  // The account and its dimension codes keep their leading zeros ("0400");
+  // the mapping file's description is its own text, a leading "'" or "="
+  // included.
   PutRow(sheet, s.row,
          {"GENERAL", "PAYROLL", std::to_string(s.lineNumber), line.IsBank() ? "Bank Account" : "G/L ACCOUNT",
-          TypedFromData(row.accountNo), row.description, posted, posted,
+          TypedFromData(row.accountNo), TypedFromData(row.description), posted, posted,
           "UP" + vb::Mid(d, 5, 2) + vb::Mid(d, 7, 2) + vb::Mid(d, 3, 2) + row.documentSuffix, amountText,
           TypedFromData(vb::Mid(line.account, 13, 4)), TypedFromData(vb::Mid(line.account, 17, 3)),
           TypedFromData(vb::Mid(line.account, 20, 3)), ""});

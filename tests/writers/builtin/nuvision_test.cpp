@@ -102,7 +102,7 @@ TEST_F(NuVisionTest, RegularRowsPutBankLinesFirstAndReverseAccruedPayroll) {
                 "611200 ABC  2000XXXXXX,0,10.00,10.00", "611300NOMAP 2000XXXXXX,0,5.00,.00", "611400,0,1.50,.00",
                 "611500REGEAR,0,.00,.00", "BK1000CASH  0000000000,0,.00,100.00"},
                false,
-               "REGEAR,Regular Earnings\r\nREGEAR,Second Description\r\nABC,Three Letters\r\n"
+               "REGEAR,Regular Earnings\r\nREGEAR,Second Description\r\nABC,'Three Letters\r\n"
                "ACCPAY,Accrued Payroll\r\nCASH,Operating Cash\r\n");
   Run();
 
@@ -116,7 +116,7 @@ TEST_F(NuVisionTest, RegularRowsPutBankLinesFirstAndReverseAccruedPayroll) {
                         kDate, "T:UP113026PR", "N:-500", "T:0000", "T:XXX", "T:XXX", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:40000", "T:G/L ACCOUNT", "N:230200", "T:Accrued Payroll", kDate,
                         kDate, "T:UP113026PR", "N:500", "T:0000", "T:XXX", "T:XXX", ""},
-                       {"T:GENERAL", "T:PAYROLL", "T:50000", "T:G/L ACCOUNT", "N:611200", "T:Three Letters", kDate,
+                       {"T:GENERAL", "T:PAYROLL", "T:50000", "T:G/L ACCOUNT", "N:611200", "T:'Three Letters", kDate,
                         kDate, "T:UP113026PR", "N:0", "N:2000", "T:XXX", "T:XXX", ""},
                        {"T:GENERAL", "T:PAYROLL", "T:60000", "T:G/L ACCOUNT", "N:611400", "", kDate, kDate,
                         "T:UP113026PR", "N:1.5", "", "", "", ""}}));
