@@ -124,15 +124,6 @@ void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
   while (auto values = ReadCommaValues(window, count)) OnInputLine(window, [&] { perLine(*values); });
 }
 
-void CommaRecordLoopOrRefuse(QvLedgerloom& window, std::size_t count, std::string_view title,
-                             const std::function<void(const std::vector<std::string>&)>& perLine) {
-  std::optional<std::vector<std::string>> values = ReadCommaValues(window, count);
-  if (!values) return RefuseRun(window, kNoRecordsMsg, title);
-  do {
-    OnInputLine(window, [&] { perLine(*values); });
-  } while ((values = ReadCommaValues(window, count)));
-}
-
 void WholeLineLoop(QvLedgerloom& window, std::string_view title,
                    const std::function<void(const std::string&)>& perLine) {
   std::optional<std::string> line = ReadInputLine(window);

@@ -61,10 +61,6 @@ void SummaryPass(QvLedgerloom& window, WindowProc writer);
 // an error names the line (OnInputLine).
 void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
                      const std::function<void(const std::vector<std::string>&)>& perLine);
-// As CommaRecordLoop; an input without a line is refused with "No records
-// found in file." under `title`.
-void CommaRecordLoopOrRefuse(QvLedgerloom& window, std::size_t count, std::string_view title,
-                             const std::function<void(const std::vector<std::string>&)>& perLine);
 // `perLine` once per input line that is not blank, whole and as it stands,
 // the last line included; an error names the line (OnInputLine). An input
 // without such a line is refused with "No records found in file." under

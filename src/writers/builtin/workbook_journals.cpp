@@ -19,18 +19,6 @@ void AttachWorkbookJournal(FinPacHooks& hooks, void (*writer)(QvLedgerloom&)) {
   hooks.balanceWriter = [](QvLedgerloom&) {};
 }
 
-std::optional<std::vector<std::string>> FirstExportLine(QvLedgerloom& w) {
-  std::optional<std::vector<std::string>> first = ReadCommaValues(w, InputRecord::kValueFields);
-  if (!first) RefuseRun(w, kNoRecordsMsg);
-  return first;
-}
-
-void ForEachExportLine(QvLedgerloom& w, const std::vector<std::string>& first,
-                       const std::function<void(const std::vector<std::string>&)>& perLine) {
-  OnInputLine(w, [&] { perLine(first); });
-  CommaRecordLoop(w, InputRecord::kValueFields, perLine);
-}
-
 std::string PlainAmount(std::string_view amountText) { return vb::CStr(vb::AmountOf(amountText)); }
 
 }  // namespace qvl

@@ -34,16 +34,6 @@ void LASR(QvLedgerloom& window);
 // balance), and none may build a second workbook over the saved one.
 void AttachWorkbookJournal(FinPacHooks& hooks, void (*writer)(QvLedgerloom&));
 
-// "LASR": the export's first comma line of nine values. An export without
-// a line has nothing to post: the operator is told, the run stops (nullopt),
-// and no workbook is made that would be reported ready for posting. ("AIMsi"
-// and "Epicor" save their workbook without rows instead.)
-std::optional<std::vector<std::string>> FirstExportLine(QvLedgerloom& window);
-// `perLine` on the first line, then on every further line, the last one
-// included; an error names the input line.
-void ForEachExportLine(QvLedgerloom& window, const std::vector<std::string>& first,
-                       const std::function<void(const std::vector<std::string>&)>& perLine);
-
 // An amount in its plain number form: 1000 for 1000.00, -819.73, 0.
 std::string PlainAmount(std::string_view amountText);
 
