@@ -164,8 +164,10 @@ TEST_F(DesktopTest, HelpAboutBringsTheAboutBoxToTheFront) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
   // Over the main window's middle, then put behind it as a click on the main
   // window does.
-  box.move(main->frameGeometry().center() - QPoint(box.width() / 2, box.height() / 2));
   const QPoint overlap = main->geometry().center();
+  QRect over(QPoint(), box.size());
+  over.moveCenter(overlap);
+  box.setGeometry(over);
   main->raise();
   main->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(main));
