@@ -7,6 +7,10 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QWindow>
+#include <algorithm>
 
 #include "platform/qt/encoding.h"
 
@@ -59,6 +63,46 @@ void FitTitle(QInputDialog& box) {
   }
 }
 
+// A box stands over the middle of the window it belongs to. The program
+// puts it there itself, sized and placed before it is mapped: left to the
+// window manager, a box lands where the manager's own rule puts it, and only
+// once the manager has got round to it.
+void StandOverOwner(QWidget& box) {
+  const QWidget* parent = box.parentWidget();
+  if (parent == nullptr) return;
+  const QWidget* owner = parent->window();
+  QRect place(QPoint(), box.size());
+  place.moveCenter(owner->geometry().center());
+  // A window near the edge of the screen keeps its box whole on the screen,
+  // title bar and all. The box's frame is not known until it is mapped: it
+  // is taken to be as wide as its window's.
+  if (const QScreen* screen = owner->screen()) {
+    const QMargins frame =
+        owner->windowHandle() != nullptr ? owner->windowHandle()->frameMargins() : QMargins();
+    const QRect area = screen->availableGeometry();
+    QRect outer = place.marginsAdded(frame);
+    outer.moveLeft(std::max(area.left(), std::min(outer.left(), area.right() - outer.width() + 1)));
+    outer.moveTop(std::max(area.top(), std::min(outer.top(), area.bottom() - outer.height() + 1)));
+    place = outer.marginsRemoved(frame);
+  }
+  // The box's own area, not its frame: the frame is the manager's to draw.
+  box.setGeometry(place);
+}
+
+// A box that places itself once it has its final size: a message box sizes
+// itself as it is shown, just before it is mapped.
+template <class Box>
+class PlacedBox : public Box {
+ public:
+  using Box::Box;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    Box::showEvent(event);
+    if (!event->spontaneous()) StandOverOwner(*this);
+  }
+};
+
 }  // namespace
 
 QString BoxText(const std::string& text) {
@@ -71,7 +115,7 @@ QString BoxText(const std::string& text) {
 int QtDialogs::ShowMessage(const std::string& prompt, dialogs::Buttons buttons,
                            const std::string& title) {
   ArrowWhileAsking pointer;
-  QMessageBox box(Parent());
+  PlacedBox<QMessageBox> box(Parent());
   box.setIcon(QMessageBox::NoIcon);
   box.setWindowTitle(ToQString(title));
   box.setTextFormat(Qt::PlainText);
@@ -103,7 +147,7 @@ int QtDialogs::ShowMessage(const std::string& prompt, dialogs::Buttons buttons,
 dialogs::InputReply QtDialogs::ShowInput(const std::string& prompt, const std::string& title,
                                          const std::string& defaultText) {
   ArrowWhileAsking pointer;
-  QInputDialog input(Parent());
+  PlacedBox<QInputDialog> input(Parent());
   input.setInputMode(QInputDialog::TextInput);
   input.setWindowTitle(ToQString(title));
   input.setLabelText(BoxText(prompt));
