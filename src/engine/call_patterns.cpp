@@ -127,7 +127,7 @@ void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
 void WholeLineLoop(QvLedgerloom& window, std::string_view title,
                    const std::function<void(const std::string&)>& perLine) {
   std::optional<std::string> line = ReadInputLine(window);
-  if (!line) return RefuseRun(window, kNoRecordsMsg, title);
+  if (!line) return TellNoRecords(window, title);
   do {
     OnInputLine(window, [&] { perLine(*line); });
   } while ((line = ReadInputLine(window)));

@@ -63,8 +63,7 @@ void CommaRecordLoop(QvLedgerloom& window, std::size_t count,
                      const std::function<void(const std::vector<std::string>&)>& perLine);
 // `perLine` once per input line that is not blank, whole and as it stands,
 // the last line included; an error names the line (OnInputLine). An input
-// without such a line is refused with "No records found in file." under
-// `title`.
+// without such a line is told so under `title` (TellNoRecords).
 void WholeLineLoop(QvLedgerloom& window, std::string_view title,
                    const std::function<void(const std::string&)>& perLine);
 // `perLine` once per input line that is not blank, whole and as it stands,

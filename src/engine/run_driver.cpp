@@ -47,6 +47,11 @@ void Run(QvLedgerloom& window) {
       run.INFile == kInputBoxDesignText)
     return;
   if (!run.Ready) return;
+  if (run.noRecordsTold) {
+    CloseFiles(window);
+    run.Ready = false;
+    return;
+  }
   // A journal that could not be written must never be reported in balance:
   // a write that fails is known before the balance questions, and the report
   // waits until the files are on disk and closed.

@@ -44,6 +44,12 @@ void RefuseRun(QvLedgerloom& window, std::string_view message, std::string_view 
   window.run.Ready = false;
 }
 
+void TellNoRecords(QvLedgerloom& window, std::string_view title) {
+  if (window.run.noRecordsTold) return;
+  ShowBox(window, kNoRecordsMsg, dialogs::Buttons::OK, title);
+  window.run.noRecordsTold = true;
+}
+
 bool AskToProceed(QvLedgerloom& window, std::string_view question) {
   if (ShowBox(window, question, dialogs::Buttons::YesNo, kQuestionTitle) == dialogs::kYes) return true;
   window.run.Ready = false;

@@ -60,6 +60,11 @@ int ShowBox(QvLedgerloom& window, std::string_view prompt,
             dialogs::Buttons buttons = dialogs::Buttons::OK, std::string_view title = {});
 // Shows the message (OK button) and clears Ready.
 void RefuseRun(QvLedgerloom& window, std::string_view message, std::string_view title = {});
+// "No records found in file." under `title`, once a run. An input without a
+// record is no failure: the run goes on and closes its files with their
+// closing lines, but the run driver reports nothing as in balance or ready
+// for posting after it.
+void TellNoRecords(QvLedgerloom& window, std::string_view title = {});
 // Asks with Yes and No under kQuestionTitle: true on Yes; No clears Ready.
 bool AskToProceed(QvLedgerloom& window, std::string_view question);
 // "QvLedgerloom - " and the package: the title of a package's own messages.

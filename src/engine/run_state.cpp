@@ -16,6 +16,7 @@ void RunState::StartRun() {
   warnedIncompleteRecord = false;
   warnedTooFewValues = false;
   warnedTooManyValues = false;
+  noRecordsTold = false;
 }
 
 }  // namespace qvl

@@ -80,6 +80,10 @@ struct RunState {
   bool warnedIncompleteRecord = false;
   bool warnedTooFewValues = false;
   bool warnedTooManyValues = false;
+  // The operator has been told the input holds no record: the run still
+  // closes its files as any other, but is not reported in balance or ready
+  // for posting.
+  bool noRecordsTold = false;
 
 
   // Scratch shared by the engine and the writers.

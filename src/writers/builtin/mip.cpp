@@ -64,7 +64,7 @@ void MIPcsv(QvLedgerloom& w) {
     mip.csvAccount = (*v)[InputRecord::kAccount];
     MIP(w);
   });
-  if (run.Ready && !anyData) RefuseRun(w, kNoRecordsMsg);
+  if (!anyData) TellNoRecords(w);
 }
 
 void MIPEntry(QvLedgerloom& w) {

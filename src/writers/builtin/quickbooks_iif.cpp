@@ -176,9 +176,6 @@ void QuickBooks(QvLedgerloom& w) {
 
 void QuickBooks2006(QvLedgerloom& w) {
   WholeLineLoop(w, "QvLedgerloom", [&w](const std::string& line) { WriteTypedInputLine(w, line); });
-  // An input without a line is told so and not reported ready for posting,
-  // yet the file it leaves still ends as every interchange file does.
-  if (!w.run.Ready) CloseFiles(w);
 }
 
 void RegisterQuickBooksWriters(FinPacCatalog& catalog) {

@@ -107,7 +107,7 @@ void CsvLine(QvLedgerloom& w, const std::string& line) {
 }
 
 // The comma file, every line of it; an input without a line is told to the
-// operator and clears Ready.
+// operator, and the journal still gets its control record of none.
 void CSV(QvLedgerloom& w) {
   WholeLineLoop(w, "QvLedgerloom", [&w](const std::string& line) { CsvLine(w, line); });
 }
@@ -123,10 +123,6 @@ void RealWorldEntry(QvLedgerloom& w) {
     RecordLoop(w, RealWorld);
   if (w.rdoClrY.Value() && !w.rdoClrN.Value()) WriteJournalLine(w, ControlRecord(w));
   for (const std::string& record : realWorld.RealWorldRecs) WriteJournalLine(w, record);
-  // A comma file without a line: the operator has been told so, and the
-  // journal holds its control record of none; it is not reported as ready
-  // for posting.
-  if (!run.Ready) CloseFiles(w);
 }
 
 // The records are written by the time an offsetting entry is asked for: its

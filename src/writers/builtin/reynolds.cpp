@@ -115,10 +115,6 @@ void ReynoldsEntry(QvLedgerloom& w) {
   InitFiles(w);
   reynolds = ReynoldsState();
   RandR(w);
-  // An export without a line: the operator has been told so, and the journal
-  // still gets its closing lines of nothing; it is not reported as ready for
-  // posting.
-  if (!w.run.Ready) CloseFiles(w);
 }
 
 }  // namespace
