@@ -61,8 +61,15 @@ struct Case {
 std::vector<Case> FirstHalf();
 std::vector<Case> SecondHalf();
 
-// Shared texts of the result boxes, so rows read as the Parts' messages.
 // The in-balance report of a run whose journal is `journal` (path as shown).
 std::string InBalance(const std::string& journal, const std::string& package);
+
+// One audit-trail line with blank levels: account 18, debits 14, credits 14.
+std::string AuditLine(const std::string& account, const std::string& debits, const std::string& credits);
+
+// A run that leaves `journal` (in c:\gl) holding `bytes` and an empty audit
+// trail, shows the boxes `asked`, then reports the journal in balance.
+Case JournalInBalance(const std::string& package, const std::string& journal, const std::string& bytes,
+                      std::function<void(const RowRun&)> prepare = {}, std::vector<std::string> asked = {});
 
 }  // namespace qvl::test::empty_export

@@ -30,6 +30,21 @@ std::string InBalance(const std::string& journal, const std::string& package) {
          "c:\\gl\\Audit_trail.txt";
 }
 
+std::string AuditLine(const std::string& account, const std::string& debits, const std::string& credits) {
+  auto left = [](std::string text, std::size_t width) {
+    text.resize(width, ' ');
+    return text;
+  };
+  return std::string(18, ' ') + left(account, 18) + left(debits, 14) + left(credits, 14) + "\r\n";
+}
+
+Case JournalInBalance(const std::string& package, const std::string& journal, const std::string& bytes,
+                      std::function<void(const RowRun&)> prepare, std::vector<std::string> asked) {
+  asked.push_back(InBalance("c:\\gl\\" + journal, package));
+  return {package, std::move(prepare), {{journal, bytes}, {"Audit_trail.txt", ""}}, std::move(asked),
+          Reported::InBalance};
+}
+
 namespace {
 
 using Snapshot = std::map<std::string, std::string>;  // path under c:\gl -> bytes

@@ -16,23 +16,6 @@ const std::string kCsvPath = "c:\\gl\\123113026.csv";
 
 const File kEmptyAudit{"Audit_trail.txt", ""};
 
-// An audit line of a closing line that carries a computed amount: blank
-// levels, the account, the amount on its side and ".00" on the other.
-std::string AuditLine(const std::string& account, const std::string& debits, const std::string& credits) {
-  auto left = [](std::string text, std::size_t width) {
-    text.resize(width, ' ');
-    return text;
-  };
-  return Blanks(18) + left(account, 18) + left(debits, 14) + left(credits, 14) + "\r\n";
-}
-
-// A run that writes only what its journal holds before and after the
-// records, and reports that journal in balance.
-Case Plain(const std::string& package, const std::string& journal, const std::string& bytes) {
-  return {package, {}, {{journal, bytes}, kEmptyAudit}, {InBalance("c:\\gl\\" + journal, package)},
-          Reported::InBalance};
-}
-
 }  // namespace
 
 std::vector<Case> FirstHalf() {
@@ -50,9 +33,9 @@ std::vector<Case> FirstHalf() {
        {"Journal Entry is in Balance! | Journal Entry:  " + kCsvPath +
         "\ris now ready for Posting to your AccPac AdvSeries CE v5.2 General Ledger."},
        Reported::InBalance},
-      Plain("AccPac (new)", kTxt, ""),
-      Plain("AccPac (old)", kTxt, ""),
-      Plain("AccPac Zelvik", kCsv,
+      JournalInBalance("AccPac (new)", kTxt, ""),
+      JournalInBalance("AccPac (old)", kTxt, ""),
+      JournalInBalance("AccPac Zelvik", kCsv,
             batchHeader + "\r\n" + detailHeader + ",TRANSDESC,TRANSDATE\r\n1,131,1,GL,JE,2026,11,\r\n"),
       {"AccPac Draymor",
        [](const RowRun& run) { run.boxes.QueueReply("001303"); },
@@ -72,7 +55,7 @@ std::vector<Case> FirstHalf() {
        {{kTxt, "ACCKNOWLEDGE JOURNAL ENTRY\r\nDecember-4-2026\tPayroll Ending 11/30/2026\r\n"}, kEmptyAudit},
        {InBalance(kTxtPath, "Acknowledge")},
        Reported::InBalance},
-      Plain("ADP", "GLTran.txt", ""),
+      JournalInBalance("ADP", "GLTran.txt", ""),
       // The closing record alone, without a line end; no "T200" line was
       // read, so it credits nothing.
       {"ADP/GL",
@@ -89,7 +72,7 @@ std::vector<Case> FirstHalf() {
        Reported::InBalance},
       // The header record; the batch record takes its date from a first
       // record there is none of, so it is left out.
-      Plain("AI5", kTxt, "DP1" + Blanks(49) + "080" + Blanks(6) + "000" + Blanks(16) + "\r\n"),
+      JournalInBalance("AI5", kTxt, "DP1" + Blanks(49) + "080" + Blanks(6) + "000" + Blanks(16) + "\r\n"),
       {"AIMsi",
        {},
        {{"AIMsi_123_Nov3026.xls",
@@ -99,8 +82,8 @@ std::vector<Case> FirstHalf() {
         kEmptyAudit},
        {InBalance("c:\\gl\\AIMsi_123_Nov3026.xls", "AIMsi")},
        Reported::InBalance},
-      Plain("aswa", kTxt, "trans #,acct,dept,deb+/cred-\r\n"),
-      Plain("Blackbaud", kCsv, "Batch #,Account #,Date,Amount,Journal,Journal Ref,Type\r\n"),
+      JournalInBalance("aswa", kTxt, "trans #,acct,dept,deb+/cred-\r\n"),
+      JournalInBalance("Blackbaud", kCsv, "Batch #,Account #,Date,Amount,Journal,Journal Ref,Type\r\n"),
       // The five closing lines carry the roll-ups, all zero, and no date.
       {"Blackbaud v7.60",
        {},
@@ -117,16 +100,16 @@ std::vector<Case> FirstHalf() {
                                 AuditLine("01-59900-740", ".00", "0.00")}},
        {InBalance(kCsvPath, "Blackbaud v7.60")},
        Reported::InBalance},
-      Plain("Blackbaud v7.80", kCsv, ""),
-      Plain("BMSI", "123113026.dat", ""),
-      Plain("Corrand", kCsv, ""),
-      Plain("CertiPay Advantage", kTxt, ""),
+      JournalInBalance("Blackbaud v7.80", kCsv, ""),
+      JournalInBalance("BMSI", "123113026.dat", ""),
+      JournalInBalance("Corrand", kCsv, ""),
+      JournalInBalance("CertiPay Advantage", kTxt, ""),
       {"ClubSelect",
        [](const RowRun& run) { run.window.cmboCoNum.SetText("12"); },
        {{"CCGLTR12.MAS", ""}, kEmptyAudit},
        {InBalance("c:\\gl\\CCGLTR12.MAS", "ClubSelect")},
        Reported::InBalance},
-      Plain("CMS", kTxt, "H;11/30/2026;PR;Quorvanta Payroll;\r\n"),
+      JournalInBalance("CMS", kTxt, "H;11/30/2026;PR;Quorvanta Payroll;\r\n"),
       {"CSA",
        [](const RowRun& run) { run.boxes.QueueReply("PD13"); },
        {{"G00123K0.GLT", ""}, kEmptyAudit},
@@ -156,8 +139,8 @@ std::vector<Case> FirstHalf() {
         kEmptyAudit},
        {InBalance("c:\\gl\\Enterprise_GL_123_Nov3026.xls", "Enterprise")},
        Reported::InBalance},
-      Plain("Falcon", kTxt, ""),
-      Plain("Financial Edge", kTxt,
+      JournalInBalance("Falcon", kTxt, ""),
+      JournalInBalance("Financial Edge", kTxt,
             "Account number,Post date,Type,Amount,Journal Reference,Journal,Encumbrance status\r\n"),
       // "No records found in file.": an empty journal, not reported.
       {"Fiserv Freedom FFS",
@@ -176,20 +159,20 @@ std::vector<Case> FirstHalf() {
        {"QvLedgerloom - Fiserv IF3 | Please enter the Bank Account",
         InBalance("c:\\gl\\123456789113026.txt", "Fiserv IF3")},
        Reported::InBalance},
-      Plain("FTI", kTxt, ""),
+      JournalInBalance("FTI", kTxt, ""),
       {"GreatPlains",
        {},
        {},
        {"QvLedgerloom | Use GreatPlain's Integration Manager or Integration Assistant to import your "
         "Quorvanta Journal Entry."},
        Reported::Nothing},
-      Plain("GlobalShop", kTxt, ""),
+      JournalInBalance("GlobalShop", kTxt, ""),
       {"GP Payroll Connect",
        {},
        {{"123113026.GLI", ""}, kEmptyAudit},
        {"QvLedgerloom | No records found in file."},
        Reported::Nothing},
-      Plain("Infinium", kCsv, ""),
+      JournalInBalance("Infinium", kCsv, ""),
       // The workers' compensation file beside the export is totalled first;
       // without records no fund line is written, only the two salaries lines.
       {"Intuit Fundware",
@@ -200,14 +183,14 @@ std::vector<Case> FirstHalf() {
         kEmptyAudit},
        {"QvLedgerloom | 07-00-00 125.50\rWorkers Comp Total: 125.50", InBalance(kTxtPath, "Intuit Fundware")},
        Reported::InBalance},
-      Plain("IPS", kTxt, ""),
-      Plain("JD Edwards", kTxt,
+      JournalInBalance("IPS", kTxt, ""),
+      JournalInBalance("JD Edwards", kTxt,
             "Account Number,Amount,Account Description,Subledger,Subledger Type,Subledger Description,Remark,"
             "Purchase Order,Purchase Order Suffix,Unit of Measure,Units,Reference,Phase,Pay Item,Asset Number,"
             "Posted Code,Check Date,Service/Tax Date,Company,JE Line Number,Line Extension,G/L Date,R V,B C,"
             "DOI Sub\r\n"),
-      Plain("Jonas", kTxt, ""),
-      Plain("JURIS", kTxt, ""),
+      JournalInBalance("Jonas", kTxt, ""),
+      JournalInBalance("JURIS", kTxt, ""),
       {"Keane Accounting",
        [](const RowRun& run) { run.window.txtFacility.SetText("7"); },
        {{"RA261130.007", ""}, kEmptyAudit},
@@ -219,23 +202,23 @@ std::vector<Case> FirstHalf() {
        {{"LASR_123_Nov3026.xls", "", {{"T:ACCT", "D:46356"}}}, kEmptyAudit},
        {InBalance("c:\\gl\\LASR_123_Nov3026.xls", "LASR")},
        Reported::InBalance},
-      Plain("MAPICS XA6.0", kTxt, ""),
+      JournalInBalance("MAPICS XA6.0", kTxt, ""),
       {"MAS90 v3.2",
        [](const RowRun& run) { run.boxes.QueueReply("9"); },
        {{kTxt, ""}, kEmptyAudit},
        {"QvLedgerloom - MAS90 v3.2 | Enter the Maximum Account Length (9 to 15)", InBalance(kTxtPath, "MAS90 v3.2")},
        Reported::InBalance},
-      Plain("MAS90 v4.3", kTxt, ""),
-      Plain("MAS90 v4.2", kTxt, ""),
-      Plain("MAS90 v4.x", kCsv, ""),
-      Plain("MAS90 v5.0", kTxt, ""),
+      JournalInBalance("MAS90 v4.3", kTxt, ""),
+      JournalInBalance("MAS90 v4.2", kTxt, ""),
+      JournalInBalance("MAS90 v4.x", kCsv, ""),
+      JournalInBalance("MAS90 v5.0", kTxt, ""),
       {"MAS90 SageBW v8.0",
        [](const RowRun& run) { run.window.chk13pd.SetValue(1); },
        {{kCsv, "Seq #,Posting Date,Journal ID,Reference,Description,Account ID,Debit or Credit Amount\r\n"},
         kEmptyAudit},
        {InBalance(kCsvPath, "MAS90 SageBW v8.0")},
        Reported::InBalance},
-      Plain("MAS500", "123113026.del",
+      JournalInBalance("MAS500", "123113026.del",
             "\"@HDR\",\"BATCH\",\"20261130\",\"Payroll Period Ending 11/30/2026        \"\r\n"
             "\"@HDR\",\"JOURNAL\",\"JE\",\" \"\r\n\"@END\",\"JOURNAL\"\r\n\"@END\",\"BATCH\"\r\n"),
       // The file header, the batch header (no first record gives it a
@@ -254,7 +237,7 @@ std::vector<Case> FirstHalf() {
        {{kCsv, "Account,Description,Transaction Date,Type,Amount\r\n"}, kEmptyAudit},
        {"QvLedgerloom | No records found in file."},
        Reported::Nothing},
-      Plain("MNP", kCsv, "Imported,,,,,,\r\n"),
+      JournalInBalance("MNP", kCsv, "Imported,,,,,,\r\n"),
   };
 }
 

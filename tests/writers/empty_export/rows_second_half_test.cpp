@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/run_fixture.h"
 #include "platform/workbook/workbook.h"
 #include "writers/empty_export/empty_export.h"
 
@@ -11,36 +12,8 @@ namespace {
 
 const std::string kNoRecords = "QvLedgerloom | No records found in file.";
 
-// Each text followed by CR LF.
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 std::string Padded(const std::string& text, std::size_t width) {
   return text.size() >= width ? text.substr(0, width) : text + std::string(width - text.size(), ' ');
-}
-
-// One audit-trail line with blank levels: account 18, debits 14, credits 14.
-std::string AuditLine(const std::string& account, const std::string& debits, const std::string& credits) {
-  return std::string(18, ' ') + Padded(account, 18) + Padded(debits, 14) + Padded(credits, 14) + "\r\n";
-}
-
-// An empty journal and an empty audit trail, reported in balance.
-Case EmptyInBalance(const std::string& package, const std::string& journal,
-                    std::function<void(const RowRun&)> prepare = {}, std::vector<std::string> asked = {}) {
-  asked.push_back(InBalance("c:\\gl\\" + journal, package));
-  return {package, std::move(prepare), {{journal, ""}, {"Audit_trail.txt", ""}}, std::move(asked), Reported::InBalance};
-}
-
-// A journal holding only `text` (its heading or closing lines), an empty
-// audit trail, reported in balance.
-Case OnlyInBalance(const std::string& package, const std::string& journal, const std::string& text,
-                   std::function<void(const RowRun&)> prepare = {}, std::vector<std::string> asked = {}) {
-  Case row = EmptyInBalance(package, journal, std::move(prepare), std::move(asked));
-  row.files[0].bytes = text;
-  return row;
 }
 
 const std::string kTabHeader =
@@ -156,10 +129,10 @@ std::vector<Case> SecondHalf() {
   for (const std::string& title : nuVisionTitles) nuVisionRow.push_back("T:" + title);
 
   return {
-      OnlyInBalance("NetSuite", "123113026.csv", Lines({"Account,Debit,Credit,Memo,Entity,Class,Department,Location"})),
-      OnlyInBalance("NetSuite Release 2", "123113026.csv",
+      JournalInBalance("NetSuite", "123113026.csv", Lines({"Account,Debit,Credit,Memo,Entity,Class,Department,Location"})),
+      JournalInBalance("NetSuite Release 2", "123113026.csv",
                     Lines({"Account,Debit,Credit,Memo,Entity,Class,Department,Location"})),
-      EmptyInBalance("Northstar", "123113026.csv"),
+      JournalInBalance("Northstar", "123113026.csv", ""),
       // The workbook of the mapped lines holds its header row alone; no
       // journal text stream is created for it, and the audit trail the
       // result names stays empty.
@@ -172,7 +145,7 @@ std::vector<Case> SecondHalf() {
        {"QvLedgerloom | Please enter the name of the REGULAR GL Mapping file.",
         InBalance("c:\\gl\\NuVision_123_Nov3026.xls", "NuVision")},
        Reported::InBalance},
-      EmptyInBalance("Oracle", "123.txt", [](const RowRun& run) { run.boxes.QueueReply("0000"); },
+      JournalInBalance("Oracle", "123.txt", "", [](const RowRun& run) { run.boxes.QueueReply("0000"); },
                      {"Quorvanta Ledgerloom | Please Enter 4 Digit Segment\r\nDefault is 0000"}),
       // Nothing to map: the closing line alone, with a total of nothing.
       {"Oracle Fringe",
@@ -190,11 +163,11 @@ std::vector<Case> SecondHalf() {
         InBalance("c:\\gl\\123113026.txt", "Oracle Fringe")},
        Reported::InBalance},
       {"Orion", {}, {{"123113026.txt", ""}, {"Audit_trail.txt", ""}}, {kNoRecords}, Reported::Nothing},
-      EmptyInBalance("Pathlinks", "123113026.txt"),
-      EmptyInBalance("PeachTree", "123.csv"),
-      EmptyInBalance("PEM", "123113026.csv"),
-      OnlyInBalance("Platinum", "123113026.txt", Lines({"ACCT,/T:P11/D:11/30/26,JRNL,DESC"})),
-      OnlyInBalance(
+      JournalInBalance("Pathlinks", "123113026.txt", ""),
+      JournalInBalance("PeachTree", "123.csv", ""),
+      JournalInBalance("PEM", "123113026.csv", ""),
+      JournalInBalance("Platinum", "123113026.txt", Lines({"ACCT,/T:P11/D:11/30/26,JRNL,DESC"})),
+      JournalInBalance(
           "Plumas Bank", "123113026.txt",
           Lines({"FH   202611300900Z" + std::string(6, ' ') + "4567" + "PAYROLL GL" + std::string(10, ' ') +
                      "PAYROLL GL" + std::string(41, ' ') + ".",
@@ -205,8 +178,8 @@ std::vector<Case> SecondHalf() {
           },
           {"Plumas Bank module | Please provide a Routing Number:",
            "Plumas Bank module - assigned by the ODFI | Please provide an Originator ID:"}),
-      EmptyInBalance("Produce Pro", "123113026.csv"),
-      OnlyInBalance("QuickBooks", "123113026.iif",
+      JournalInBalance("Produce Pro", "123113026.csv", ""),
+      JournalInBalance("QuickBooks", "123113026.iif",
                     Lines({"!TRNS" + kTabHeader, "!SPL\tTRNSID\tTIMESTAMP\tTRNSTYPE\tACCNT\tAMOUNT\tDATE\tCLEAR\tNAME\t"
                                                  "DOCNUM\tMEMO\tCLASS",
                            "!ENDTRNS", "ENDTRNS"})),
@@ -224,7 +197,7 @@ std::vector<Case> SecondHalf() {
         "QuickBooks(csv I/O) General Ledger.\r\ran Audit Trail of the prepared transactions can be found in:\r"
         "        c:\\gl\\Audit_trail.txt"},
        Reported::Nothing},
-      OnlyInBalance("QuickBooks 2004", "123113026.iif",
+      JournalInBalance("QuickBooks 2004", "123113026.iif",
                     Lines({"!TRNS" + kTabHeader, "!SPL\tSPLID \tTIMESTAMP\tTRNSTYPE\tACCNT\tAMOUNT\tDATE\tCLEAR\tNAME\t"
                                                  "DOCNUM\tMEMO\tCLASS",
                            "!ENDTRNS", "ENDTRNS"})),
@@ -262,10 +235,10 @@ std::vector<Case> SecondHalf() {
        {{"123_Nov3026.xls", "", {}}, {"Audit_trail.txt", ""}},
        {InBalance("c:\\gl\\123_Nov3026.xls", "RMS 6.10.03")},
        Reported::InBalance},
-      EmptyInBalance("Sage BusinessWorks Gold", "123113026.txt"),
-      EmptyInBalance("SamPro", "123113026.txt"),
-      EmptyInBalance("SAP", "123113026.csv"),
-      OnlyInBalance("SAP v2", "123113026.txt",
+      JournalInBalance("Sage BusinessWorks Gold", "123113026.txt", ""),
+      JournalInBalance("SamPro", "123113026.txt", ""),
+      JournalInBalance("SAP", "123113026.csv", ""),
+      JournalInBalance("SAP v2", "123113026.txt",
                     Lines({"\xA0HEADER / INDICATOR\tHEADER / DOCUMENT DATE\tHEADER / POSTING DATE\tHEADER / Header "
                            "Text\tHEADER / REFERENCE DOC NUMBER\tHEADER / CO CODE"})),
       {"SAP v7.1",
@@ -273,10 +246,10 @@ std::vector<Case> SecondHalf() {
        {{"SAP_GL_123_Nov302026.xls", "", {}}, {"Audit_trail.txt", ""}},
        {InBalance("c:\\gl\\SAP_GL_123_Nov302026.xls", "SAP v7.1")},
        Reported::InBalance},
-      OnlyInBalance("SAP (Island)", "123113026.txt",
+      JournalInBalance("SAP (Island)", "123113026.txt",
                     Lines({"Doc Date,Currency,Posting Date,Ref Doc,Header Txt,GL Account,C/D indicator,Amount,Cost "
                            "Center,Text"})),
-      OnlyInBalance("SAP Rev. 1.0", "lsmw_pyrllexp.txt",
+      JournalInBalance("SAP Rev. 1.0", "lsmw_pyrllexp.txt",
                     Lines({"H\t0100\tPayroll Expense\t\t11/30/2026\t11/30/2026\tUSD"})),
       // The workbook of the title row; the text journal and the audit trail
       // are created and stay empty.
@@ -290,12 +263,12 @@ std::vector<Case> SecondHalf() {
         {"Audit_trail.txt", ""}},
        {InBalance("c:\\gl\\SC_123_Nov3026.xls", "SC")},
        Reported::InBalance},
-      OnlyInBalance("Seven Hills", "123113026.csv", Lines({"GL,PR,d1,d2,Amt"})),
-      EmptyInBalance("Shelby Systems", "GLTRN2000.txt"),
-      EmptyInBalance("Shelby Systems 2", "GLTRN2000.txt"),
-      EmptyInBalance("Shelby v5", "GLTRN2000.TXT"),
-      OnlyInBalance("Solomon", "123113026.txt", Lines({"Level0,,PJ,N,,B,,,,,0"})),
-      OnlyInBalance("Solomon v6", "123113026.txt", Lines({"Level0,,,,,,"})),
+      JournalInBalance("Seven Hills", "123113026.csv", Lines({"GL,PR,d1,d2,Amt"})),
+      JournalInBalance("Shelby Systems", "GLTRN2000.txt", ""),
+      JournalInBalance("Shelby Systems 2", "GLTRN2000.txt", ""),
+      JournalInBalance("Shelby v5", "GLTRN2000.TXT", ""),
+      JournalInBalance("Solomon", "123113026.txt", Lines({"Level0,,PJ,N,,B,,,,,0"})),
+      JournalInBalance("Solomon v6", "123113026.txt", Lines({"Level0,,,,,,"})),
       // Three files: the posting file stays empty, the two control records
       // carry no total.
       {"SOS",
@@ -306,35 +279,35 @@ std::vector<Case> SecondHalf() {
         {"Audit_trail.txt", ""}},
        {InBalance("c:\\gl\\glpost2.fil", "SOS")},
        Reported::InBalance},
-      EmptyInBalance("Sparak", "123113026.txt"),
-      EmptyInBalance("Sunderland", "123113026.txt"),
+      JournalInBalance("Sparak", "123113026.txt", ""),
+      JournalInBalance("Sunderland", "123113026.txt", ""),
       // The full frame of fixed rows, every amount 0.
       {"SyteLine",
        {},
        {{"SyteLine_Nov3026.xls", "", SyteLineFrame()}, {"Audit_trail.txt", ""}},
        {InBalance("c:\\gl\\SyteLine_Nov3026.xls", "SyteLine")},
        Reported::InBalance},
-      EmptyInBalance("Timberline", "123113026.txt"),
-      EmptyInBalance("Trident", "123113026.txt"),
-      OnlyInBalance("Turning Point", "123113026.csv",
+      JournalInBalance("Timberline", "123113026.txt", ""),
+      JournalInBalance("Trident", "123113026.txt", ""),
+      JournalInBalance("Turning Point", "123113026.csv",
                     Lines({"batchid,year,period,batchdescription,journaltype,batchnumber,batchdate,batchtype,posted,"
                            "postdate,cashflow,line,account,description,transactiondate,referencenumber,amount,pqty,"
                            "aqty,project"})),
-      EmptyInBalance("VADARR", "123113026.txt"),
+      JournalInBalance("VADARR", "123113026.txt", ""),
       // The column-title line goes to the journal only.
-      OnlyInBalance("Veridian", "123113026.csv", Lines({"GL Acct,Debit,Credit,Ref Code,Document,Description,Company"})),
+      JournalInBalance("Veridian", "123113026.csv", Lines({"GL Acct,Debit,Credit,Ref Code,Document,Description,Company"})),
       // Every line would carry the company and date of an export record that
       // was never read (the closing line too): none is written.
-      EmptyInBalance("WC-GL Generator", "123113026.txt",
+      JournalInBalance("WC-GL Generator", "123113026.txt", "",
                      [](const RowRun& run) {
                        run.WriteFile("GL Tag Info.csv", "1,2,01-65-000-70500\r\n");
                        run.WriteFile("WC File.txt", "x,1,2" + std::string(13, ',') + "12.50\r\n");
                      }),
-      EmptyInBalance("Y-Vision", "importgl.txt"),
-      EmptyInBalance("Yardi Systems", "123113026.csv", [](const RowRun& run) { run.boxes.QueueReply("11/01/2026"); },
+      JournalInBalance("Y-Vision", "importgl.txt", ""),
+      JournalInBalance("Yardi Systems", "123113026.csv", "", [](const RowRun& run) { run.boxes.QueueReply("11/01/2026"); },
                      {"QvLedgerloom - Yardi Systems | Please Enter the Period Start Date (mm/dd/yyyy)"}),
       // The export's name carries its payroll date.
-      EmptyInBalance("Yardi csv Input", "123113026.csv",
+      JournalInBalance("Yardi csv Input", "123113026.csv", "",
                      [](const RowRun& run) {
                        run.WriteFile("PR113026.txt", "");
                        run.window.QvInputFile.SetText("c:\\gl\\PR113026.txt");
